@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# Runs one Windows program under Wine and exits with the program's exit code.
+#
+#   wine-run.sh [--prefix DIR] PROGRAM.exe [ARGS...]
+#
+# DIR is the Wine prefix to use; without --prefix, $VOSTAREL_WINEPREFIX is used.
+# CMake passes --prefix <build>/wineprefix through CMAKE_CROSSCOMPILING_EMULATOR,
+# so every build tree has its own prefix and nothing touches ~/.wine.
+#
+# The prefix is created on first use with `wineboot -i`.  ctest runs tests in
+# parallel, so creation is serialised with flock on DIR.lock; a prefix only
+# counts as ready once the marker file exists, so an interrupted creation is
+# redone rather than used half-made.
+#
+# Programs that make windows need an X server: the caller exports DISPLAY
+# (tools/test.sh starts one Xvfb for the whole run).
+#
+# Environment:
+#   VOSTAREL_WINE        the wine loader (default /usr/lib/wine/wine64, Debian's)
+#   VOSTAREL_WINEDEBUG   WINEDEBUG for the program (default -all)
+set -euo pipefail
+
+prefix="${VOSTAREL_WINEPREFIX:-}"
+if [[ "${1:-}" == "--prefix" ]]; then
+  [[ $# -ge 2 ]] || { echo "wine-run.sh: --prefix needs a directory" >&2; exit 2; }
+  prefix="$2"
+  shift 2
+fi
+if [[ $# -lt 1 ]]; then
+  echo "usage: wine-run.sh [--prefix DIR] PROGRAM.exe [ARGS...]" >&2
+  exit 2
+fi
+if [[ -z "$prefix" ]]; then
+  echo "wine-run.sh: no Wine prefix given (--prefix DIR or VOSTAREL_WINEPREFIX)" >&2
+  exit 2
+fi
+
+find_tool() {
+  # $1: preferred absolute path; the rest: names to look up on PATH.
+  local preferred="$1"; shift
+  if [[ -x "$preferred" ]]; then echo "$preferred"; return 0; fi
+  local name
+  for name in "$@"; do
+    if command -v "$name" >/dev/null 2>&1; then command -v "$name"; return 0; fi
+  done
+  return 1
+}
+
+wine="${VOSTAREL_WINE:-}"
+if [[ -z "$wine" ]]; then
+  wine="$(find_tool /usr/lib/wine/wine64 wine64 wine)" \
+    || { echo "wine-run.sh: no wine64 found (install wine64)" >&2; exit 2; }
+fi
+wineserver="$(find_tool "$(dirname "$wine")/wineserver" wineserver)" \
+  || { echo "wine-run.sh: no wineserver found next to $wine or on PATH" >&2; exit 2; }
+
+mkdir -p "$(dirname "$prefix")"
+prefix="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
+export WINEPREFIX="$prefix"
+ready_marker="$prefix/.vostarel-prefix-ready"
+
+if [[ ! -f "$ready_marker" ]]; then
+  exec 9>"$prefix.lock"
+  flock 9
+  if [[ ! -f "$ready_marker" ]]; then
+    rm -rf "$prefix"
+    started=$SECONDS
+    echo "wine-run.sh: creating Wine prefix $prefix" >&2
+    # No mono/gecko installer dialogs, no desktop menu entries in $HOME, and no
+    # window on the display (the prefix needs none).
+    (
+      unset DISPLAY WAYLAND_DISPLAY
+      export WINEDEBUG=-all
+      export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+      "$wine" wineboot -i </dev/null >/dev/null 2>&1 || true
+      # A crashing program must end with a backtrace on stderr, not wait for
+      # someone to close Wine's crash dialog (it shows whenever DISPLAY is set).
+      "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog \
+        /t REG_DWORD /d 0 /f </dev/null >/dev/null 2>&1
+      # wineboot returns before wineserver has written the registry files;
+      # wait for it to finish so the prefix is complete on disk.
+      "$wineserver" -w
+    )
+    if ! grep -q ShowCrashDialog "$prefix/user.reg" 2>/dev/null; then
+      echo "wine-run.sh: wineboot did not set up $prefix" >&2
+      exit 2
+    fi
+    touch "$ready_marker"
+    echo "wine-run.sh: prefix ready after $((SECONDS - started)) s" >&2
+  fi
+  flock -u 9
+  exec 9>&-
+fi
+
+# Hangul in the UI fonts: Wine's Tahoma and MS Shell Dlg have no Hangul
+# glyphs. Windows links its UI fonts to a Korean font (FontLink\SystemLink);
+# link them to Noto Sans CJK KR (Debian's fonts-noto-cjk) the same way. Done
+# once per prefix, for prefixes made before this step too.
+fontlink_marker="$prefix/.vostarel-fontlink-v1"
+if [[ ! -f "$fontlink_marker" ]]; then
+  exec 9>"$prefix.lock"
+  flock 9
+  if [[ ! -f "$fontlink_marker" ]]; then
+    (
+      unset DISPLAY WAYLAND_DISPLAY
+      export WINEDEBUG=-all
+      for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
+        "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+          /v "$face" /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK KR' /f \
+          </dev/null >/dev/null 2>&1
+      done
+      # Wine started its desktop process for reg.exe without a display; it
+      # must end before a program that shows windows starts one with it.
+      "$wineserver" -w
+    )
+    touch "$fontlink_marker"
+  fi
+  flock -u 9
+  exec 9>&-
+fi
+
+export WINEDEBUG="${VOSTAREL_WINEDEBUG:--all}"
+# Desktop menu entries for anything the program installs stay out of $HOME.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
+# Wine returns the Windows process exit code (its low 8 bits) as its own.
+exec "$wine" "$@"

@@ -1,0 +1,260 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, then configures, builds and tests
+# every preset, and fuzzes each fuzz target briefly.
+#
+#   tools/test.sh [native] [sanitize] [windows] [fuzz]     (default: all four)
+#
+# native, sanitize, windows: cmake --preset, cmake --build --preset,
+# ctest --preset.  The Windows tests run under Wine inside one Xvfb display
+# started here for the whole ctest run.
+# fuzz: builds the fuzz preset and runs each program in build/fuzz/tests/fuzz
+# for VOSTAREL_FUZZ_SECONDS (default 30), seeded from tests/fuzz/corpus/NAME/.
+#
+# Exits non-zero if any step fails.  The last line is "N passed, M failed":
+# the ctest results of all presets added up, plus one per fuzz target run, plus
+# one failure for each configure or build step that failed (its tests never
+# ran, so they could not be counted otherwise).
+set -uo pipefail
+
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 2
+root="$(pwd)"
+logdir="$root/build/test-logs"
+fuzz_seconds="${VOSTAREL_FUZZ_SECONDS:-30}"
+wine_loader="${VOSTAREL_WINE:-/usr/lib/wine/wine64}"
+
+if [[ $# -gt 0 ]]; then
+  wanted=("$@")
+else
+  wanted=(native sanitize windows fuzz)
+fi
+for w in "${wanted[@]}"; do
+  case "$w" in
+    native|sanitize|windows|fuzz) ;;
+    *) echo "test.sh: unknown preset '$w' (native, sanitize, windows, fuzz)" >&2; exit 2 ;;
+  esac
+done
+
+total_passed=0
+total_failed=0
+summary=()
+run_started=$SECONDS
+
+banner() { printf '\n======== %s ========\n' "$*"; }
+elapsed() { local s=$(( SECONDS - $1 )); printf '%dm%02ds' $((s / 60)) $((s % 60)); }
+
+# --- Xvfb: one display for the whole Windows test run ------------------------
+xvfb_pid=""
+start_xvfb() {
+  local numfile="$logdir/xvfb.display"
+  rm -f "$numfile"
+  # -displayfd: Xvfb picks a free display number itself and writes it once it
+  # accepts connections, so parallel runs on one machine cannot collide.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset \
+    3>"$numfile" >"$logdir/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s "$numfile" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if [[ ! -s "$numfile" ]]; then
+    echo "test.sh: Xvfb did not start:" >&2
+    cat "$logdir/xvfb.log" >&2
+    stop_xvfb
+    return 1
+  fi
+  DISPLAY=":$(head -n1 "$numfile")"
+  export DISPLAY
+  echo "test.sh: Xvfb (pid $xvfb_pid) on DISPLAY=$DISPLAY"
+}
+stop_xvfb() {
+  if [[ -n "$xvfb_pid" ]]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+    xvfb_pid=""
+  fi
+  unset DISPLAY
+}
+trap stop_xvfb EXIT
+
+# Lets this build tree's wineserver (and with it Wine's desktop process) end
+# on its own before the X server goes away.
+drain_wineserver() {
+  local prefix="$root/build/windows/wineprefix"
+  local server
+  server="$(dirname "$wine_loader")/wineserver"
+  [[ -x "$server" ]] || server="$(command -v wineserver || true)"
+  [[ -n "$server" && -d "$prefix" ]] || return 0
+  if ! WINEPREFIX="$prefix" timeout 60 "$server" -w; then
+    echo "test.sh: wineserver still busy after 60 s; stopping it"
+    WINEPREFIX="$prefix" "$server" -k || true
+  fi
+}
+
+# --- ctest result parsing ------------------------------------------------------
+# Adds a ctest log's counts to the totals and returns them in
+# ctest_passed / ctest_failed.  ctest ends with
+#   "NN% tests passed, F tests failed out of T"
+# A ctest that failed without that line (no tests found, a crash) counts as
+# one failure.
+count_ctest() {
+  local log="$1" rc="$2" line
+  ctest_passed=0
+  ctest_failed=0
+  line="$(grep -Eo '[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n1)"
+  if [[ -n "$line" ]]; then
+    local failed total
+    failed="$(sed -E 's/.* ([0-9]+) tests? failed.*/\1/' <<<"$line")"
+    total="$(sed -E 's/.*out of ([0-9]+)$/\1/' <<<"$line")"
+    ctest_failed=$failed
+    ctest_passed=$(( total - failed ))
+  fi
+  if [[ $rc -ne 0 && $ctest_failed -eq 0 ]]; then
+    ctest_failed=1
+  fi
+  total_passed=$(( total_passed + ctest_passed ))
+  total_failed=$(( total_failed + ctest_failed ))
+}
+
+# --- one preset: configure, build, test ----------------------------------------
+run_preset() {
+  local preset="$1" started=$SECONDS
+  local log="$logdir/$preset"
+  banner "$preset: configure"
+  if ! cmake --preset "$preset" 2>&1 | tee "$log.configure.log"; then
+    summary+=("$(printf '%-9s FAILED at configure (%s), log %s' "$preset" "$(elapsed "$started")" "$log.configure.log")")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  banner "$preset: build"
+  if ! cmake --build --preset "$preset" 2>&1 | tee "$log.build.log"; then
+    summary+=("$(printf '%-9s FAILED at build (%s), log %s' "$preset" "$(elapsed "$started")" "$log.build.log")")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  banner "$preset: test"
+  local rc
+  if [[ "$preset" == windows ]]; then
+    if ! start_xvfb; then
+      summary+=("$(printf '%-9s FAILED: no X server' "$preset")")
+      total_failed=$(( total_failed + 1 ))
+      return 1
+    fi
+    ctest --preset "$preset" 2>&1 | tee "$log.test.log"
+    rc=${PIPESTATUS[0]}
+    drain_wineserver
+    stop_xvfb
+  else
+    ctest --preset "$preset" 2>&1 | tee "$log.test.log"
+    rc=${PIPESTATUS[0]}
+  fi
+  count_ctest "$log.test.log" "$rc"
+  local state=ok
+  [[ $rc -eq 0 ]] || state=FAILED
+  summary+=("$(printf '%-9s %-6s ctest: %d passed, %d failed (%s)' "$preset" "$state" "$ctest_passed" "$ctest_failed" "$(elapsed "$started")")")
+  [[ $rc -eq 0 ]]
+}
+
+# --- fuzz smoke run --------------------------------------------------------------
+run_one_fuzzer() {
+  local bin="$1" name work seeds
+  name="$(basename "$bin")"
+  work="$root/build/fuzz/run/$name"
+  rm -rf "$work"
+  mkdir -p "$work/corpus" "$work/artifacts"
+  # libFuzzer writes new inputs into the first corpus folder only, so the
+  # committed seeds (second folder) are read but never changed.
+  seeds=()
+  [[ -d "$root/tests/fuzz/corpus/$name" ]] && seeds=("$root/tests/fuzz/corpus/$name")
+  timeout $(( fuzz_seconds + 300 )) "$bin" \
+    -max_total_time="$fuzz_seconds" -timeout=25 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$work/artifacts/" "$work/corpus" "${seeds[@]}" \
+    >"$work/fuzz.log" 2>&1
+  echo $? >"$work/rc"
+}
+
+run_fuzz() {
+  local started=$SECONDS
+  if [[ ! -f tests/fuzz/CMakeLists.txt ]]; then
+    summary+=("$(printf '%-9s skipped: tests/fuzz has no CMakeLists.txt' fuzz)")
+    return 0
+  fi
+  banner "fuzz: configure"
+  if ! cmake --preset fuzz 2>&1 | tee "$logdir/fuzz.configure.log"; then
+    summary+=("$(printf '%-9s FAILED at configure' fuzz)")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  banner "fuzz: build"
+  if ! cmake --build --preset fuzz 2>&1 | tee "$logdir/fuzz.build.log"; then
+    summary+=("$(printf '%-9s FAILED at build' fuzz)")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  local fuzzers=()
+  mapfile -t fuzzers < <(find build/fuzz/tests/fuzz -maxdepth 1 -type f -executable 2>/dev/null | sort)
+  if [[ ${#fuzzers[@]} -eq 0 ]]; then
+    summary+=("$(printf '%-9s no fuzz programs were built' fuzz)")
+    return 0
+  fi
+  banner "fuzz: ${#fuzzers[@]} target(s), ${fuzz_seconds} s each, two at a time"
+  local bin
+  for bin in "${fuzzers[@]}"; do
+    echo "fuzzing $(basename "$bin")"
+    run_one_fuzzer "$bin" &
+    while [[ $(jobs -rp | wc -l) -ge 2 ]]; do wait -n; done
+  done
+  wait
+  local ok=0 bad=0 name work rc
+  for bin in "${fuzzers[@]}"; do
+    name="$(basename "$bin")"
+    work="build/fuzz/run/$name"
+    rc="$(cat "$work/rc" 2>/dev/null || echo 1)"
+    if [[ "$rc" == 0 ]]; then
+      ok=$(( ok + 1 ))
+      echo "fuzz $name: ok ($(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$work/fuzz.log" | grep -Eo '[0-9]+$' || echo '?') runs)"
+    else
+      bad=$(( bad + 1 ))
+      echo "fuzz $name: FAILED (exit $rc); last lines of $work/fuzz.log:"
+      tail -n 40 "$work/fuzz.log"
+      echo "artifacts: $(ls "$work/artifacts" 2>/dev/null | tr '\n' ' ')"
+    fi
+  done
+  total_passed=$(( total_passed + ok ))
+  total_failed=$(( total_failed + bad ))
+  local state=ok
+  [[ $bad -eq 0 ]] || state=FAILED
+  summary+=("$(printf '%-9s %-6s %d target(s) x %d s: %d passed, %d failed (%s)' fuzz "$state" "${#fuzzers[@]}" "$fuzz_seconds" "$ok" "$bad" "$(elapsed "$started")")")
+  [[ $bad -eq 0 ]]
+}
+
+# --- main ----------------------------------------------------------------------
+mkdir -p "$logdir"
+overall=0
+
+banner "dependencies"
+if ! bash tools/install-deps.sh; then
+  echo "test.sh: installing dependencies failed" >&2
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+
+for w in "${wanted[@]}"; do
+  case "$w" in
+    fuzz) run_fuzz || overall=1 ;;
+    *) run_preset "$w" || overall=1 ;;
+  esac
+done
+
+banner "summary"
+for line in "${summary[@]}"; do
+  echo "$line"
+done
+echo "logs in $logdir; total time $(elapsed "$run_started")"
+if [[ $overall -ne 0 ]]; then
+  echo "RESULT: FAILED"
+else
+  echo "RESULT: all passed"
+fi
+echo "$total_passed passed, $total_failed failed"
+exit $overall
