@@ -1,0 +1,44 @@
+// The filter pass: which stored entries fit the typed keys, and which of
+// their numbers each row shows.
+#pragma once
+
+#include <cstdint>
+
+#include "contact_entry.h"
+
+namespace vostarel {
+
+struct ContactIndex;
+
+// Option bits that steer matching. Each "anywhere" bit acts only together
+// with its search bit.
+namespace SearchBits {
+inline constexpr uint32_t kSpelledName = 0x10;      // test SpelledName
+inline constexpr uint32_t kInitials = 0x20;         // test NameInitials
+inline constexpr uint32_t kNumbers = 0x40;          // test the numbers
+inline constexpr uint32_t kSpelledAnywhere = 0x100; // SpelledName at any position
+inline constexpr uint32_t kInitialsAnywhere = 0x200;
+inline constexpr uint32_t kNumbersAnywhere = 0x400;
+inline constexpr uint32_t kDefault = kSpelledName | kInitials | kNumbers | kSpelledAnywhere;
+}  // namespace SearchBits
+
+// Longest typed string, terminator excluded.
+inline constexpr int kTypedCapacity = 128;
+
+// Keeps the units "0".."9", "*" and "#" of `fieldText`, in order, and drops
+// every other unit. `typed` holds kTypedCapacity units; at most 127 are kept.
+void CleanTypedText(const char16_t* fieldText, char16_t (&typed)[kTypedCapacity]);
+
+// Examines the store's entries in order and appends those that fit to
+// `results`, setting every examined entry's SelectedNumber: the first
+// matching number slot, 0 for a match by name, -1 for no match. Stops as soon
+// as `results` holds kMaxResults entries; entries not examined keep their
+// SelectedNumber.
+void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
+                 ResultList& results);
+
+// Empties the result list, then, for a non-empty typed string, filters the
+// address-book, SIM and call-log stores in that order.
+void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags);
+
+}  // namespace vostarel

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "contact_index.h"
+#include "filter.h"
+#include "literal_filter.h"
+#include "test_texts.h"
+
+namespace vostarel {
+namespace {
+
+using namespace SearchBits;
+
+class FilterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::SetKoreanTexts(index_.Texts);
+    ASSERT_TRUE(index_.AddressBook.Reset(2000));
+    ASSERT_TRUE(index_.Sim.Reset(2000));
+    ASSERT_TRUE(index_.CallLog.Reset(2000));
+  }
+
+  void Contact(int32_t id, const char16_t* name, std::vector<const char16_t*> numbers) {
+    ContactNumbers all{};
+    for (size_t i = 0; i < numbers.size(); ++i) all[i] = numbers[i];
+    AddContact(index_, id, all, name);
+  }
+
+  // The display names of the listed entries, with their selected slot.
+  std::vector<std::u16string> Listed() const {
+    std::vector<std::u16string> out;
+    for (uint32_t i = 0; i < index_.Results.Count; ++i) {
+      const ContactEntry* e = index_.Results.Items[i];
+      out.push_back(std::u16string(e->DisplayName) + u":" +
+                    std::u16string(1, char16_t(u'0' + e->SelectedNumber)));
+    }
+    return out;
+  }
+
+  ContactIndex index_;
+};
+
+TEST_F(FilterTest, SpelledNameAndInitialsFitUnderTheirBits) {
+  Contact(1, u"王小明", {u"0101"});
+  FilterStores(index_, u"926", kDefault);
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"王小明:0"});
+  FilterStores(index_, u"996", kDefault);
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"王小明:0"});
+  FilterStores(index_, u"96", kDefault);
+  EXPECT_TRUE(Listed().empty());
+  FilterStores(index_, u"96", kDefault | kInitialsAnywhere);
+  EXPECT_EQ(Listed().size(), 1u);
+  FilterStores(index_, u"2", kDefault);
+  EXPECT_EQ(Listed().size(), 1u) << "default has the spelled-name anywhere bit";
+  FilterStores(index_, u"2", kDefault & ~kSpelledAnywhere);
+  EXPECT_TRUE(Listed().empty());
+  // An anywhere bit alone does nothing without its search bit.
+  FilterStores(index_, u"926", kSpelledAnywhere | kInitialsAnywhere | kNumbersAnywhere);
+  EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(FilterTest, NumberFitsFirstAndSelectsTheLowestMatchingSlot) {
+  Contact(1, u"Dan", {u"111", u"326", u"3260"});
+  FilterStores(index_, u"326", kDefault);  // fits slots 1 and 2, and the name "dan"
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"Dan:1"});
+  FilterStores(index_, u"26", kDefault | kNumbersAnywhere);
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"Dan:1"});
+  FilterStores(index_, u"326", kDefault & ~kNumbers);
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"Dan:0"}) << "a name match shows slot 0";
+}
+
+TEST_F(FilterTest, NumberAnywhereNeedsItsBit) {
+  Contact(1, u"X", {u"02-345"});
+  FilterStores(index_, u"34", kDefault);
+  EXPECT_TRUE(Listed().empty());
+  FilterStores(index_, u"34", kDefault | kNumbersAnywhere);
+  EXPECT_EQ(Listed().size(), 1u);
+  FilterStores(index_, u"0*3", kDefault);
+  EXPECT_EQ(Listed().size(), 1u);
+}
+
+TEST_F(FilterTest, StoresAreWalkedInOrderAndUnmatchedEntriesGetMinusOne) {
+  AddCallLogEntry(index_, u"Ann", u"555");
+  AddSimEntry(index_, u"Anna", u"556");
+  Contact(1, u"Annie", {u"557"});
+  Contact(2, u"Bob", {u"558"});
+  FilterStores(index_, u"266", kDefault);
+  EXPECT_EQ(Listed(), (std::vector<std::u16string>{u"Annie:0", u"Anna:0", u"Ann:0"}));
+  EXPECT_EQ(index_.AddressBook[1].SelectedNumber, -1);
+}
+
+TEST_F(FilterTest, HashReachesCallLogEntriesByTheirSpelledName) {
+  AddCallLogEntry(index_, u"Ann", u"555");
+  AddCallLogEntry(index_, u"", u"556");
+  AddSimEntry(index_, u"Ann", u"557");
+  FilterStores(index_, u"266#", kDefault);
+  EXPECT_EQ(Listed(), std::vector<std::u16string>{u"Ann:0"});
+  EXPECT_EQ(index_.Results.Items[0]->EntryId, kCallLogEntryId);
+  FilterStores(index_, u"#", kDefault);
+  EXPECT_EQ(Listed().size(), 2u) << "typed # alone lists every call-log entry";
+  FilterStores(index_, u"#", kDefault & ~kSpelledAnywhere);
+  EXPECT_EQ(Listed().size(), 1u) << "only the unnamed entry's spelling starts with #";
+}
+
+TEST_F(FilterTest, NoSearchBitsListNothingAndClearEverySelection) {
+  Contact(1, u"Ann", {u"266"});
+  index_.AddressBook[0].SelectedNumber = 0;
+  FilterStores(index_, u"266", 0);
+  EXPECT_TRUE(Listed().empty());
+  EXPECT_EQ(index_.AddressBook[0].SelectedNumber, -1);
+}
+
+TEST_F(FilterTest, EmptyTypedStringListsNothingAndExaminesNothing) {
+  Contact(1, u"Ann", {u"266"});
+  index_.AddressBook[0].SelectedNumber = 0;
+  FilterStores(index_, u"266", kDefault);
+  ASSERT_EQ(index_.Results.Count, 1u);
+  FilterStores(index_, u"", kDefault);
+  EXPECT_EQ(index_.Results.Count, 0u);
+  EXPECT_EQ(index_.AddressBook[0].SelectedNumber, 0);
+}
+
+TEST_F(FilterTest, EmptySpelledFormsNeverFit) {
+  Contact(1, u"김철수", {u"010"});  // Hangul spells as nothing without a dictionary
+  for (uint32_t flags : {kSpelledName | kInitials, kSpelledName | kInitials | kSpelledAnywhere |
+                                                       kInitialsAnywhere}) {
+    FilterStores(index_, u"2", flags);
+    EXPECT_TRUE(Listed().empty());
+  }
+}
+
+TEST_F(FilterTest, ListIsCutAt999InStoreOrderAndTheRestKeepTheirSelection) {
+  for (int i = 0; i < 600; ++i) Contact(i, u"Ann", {u"100"});
+  for (int i = 0; i < 600; ++i) AddSimEntry(index_, u"Ann", u"200");
+  for (uint32_t i = 0; i < index_.Sim.Count(); ++i) index_.Sim[i].SelectedNumber = 7;
+  AddCallLogEntry(index_, u"Ann", u"300");
+  index_.CallLog[0].SelectedNumber = 5;
+
+  FilterStores(index_, u"2", kDefault);
+  ASSERT_EQ(index_.Results.Count, 999u);
+  EXPECT_EQ(index_.Results.Items[0], &index_.AddressBook[0]);
+  EXPECT_EQ(index_.Results.Items[599], &index_.AddressBook[599]);
+  EXPECT_EQ(index_.Results.Items[998], &index_.Sim[398]);
+  EXPECT_EQ(index_.Sim[398].SelectedNumber, 0);
+  EXPECT_EQ(index_.Sim[399].SelectedNumber, 7) << "entries after the cut are not examined";
+  EXPECT_EQ(index_.CallLog[0].SelectedNumber, 5);
+}
+
+TEST(CleanTypedText, KeepsOnlyKeypadUnitsUpTo127) {
+  char16_t typed[kTypedCapacity];
+  CleanTypedText(u"+82 (10) 12-34*#x", typed);
+  EXPECT_EQ(std::u16string(typed), u"82101234*#");
+  CleanTypedText(u"+  --", typed);
+  EXPECT_EQ(std::u16string(typed), u"");
+  const std::u16string many(300, u'5');
+  CleanTypedText(many.c_str(), typed);
+  EXPECT_EQ(std::u16string(typed), many.substr(0, 127));
+  CleanTypedText(nullptr, typed);
+  EXPECT_EQ(typed[0], 0);
+}
+
+}  // namespace
+}  // namespace vostarel
+
+namespace vostarel {
+namespace {
+
+// Random names and numbers over a small alphabet so that matches are common;
+// every flag combination and typed strings of every kind.
+TEST(FilterDigests, PassIsIdenticalToMatchingEveryEntryInFull) {
+  std::mt19937 rng(4242);
+  const std::u16string nameUnits = u"abcdmnwxyz AB12*#-\u738B\u5C0F\uAC00";
+  const std::u16string numberUnits = u"0123456789+- *#";
+  const std::u16string typedUnits = u"0123456789*#";
+  auto pick = [&](const std::u16string& units, size_t maxLength) {
+    std::u16string text(std::uniform_int_distribution<size_t>(0, maxLength)(rng), u'0');
+    for (char16_t& u : text) u = units[std::uniform_int_distribution<size_t>(0, units.size() - 1)(rng)];
+    return text;
+  };
+
+  for (int round = 0; round < 300; ++round) {
+    ContactIndex index;
+    testing::SetKoreanTexts(index.Texts);
+    const uint32_t perStore = std::uniform_int_distribution<uint32_t>(0, 500)(rng);
+    index.AddressBook.Reset(perStore);
+    index.Sim.Reset(perStore);
+    index.CallLog.Reset(perStore);
+    for (uint32_t i = 0; i < perStore; ++i) {
+      std::u16string numbers[8];
+      ContactNumbers given{};
+      for (int n = 0; n < 8; ++n) {
+        numbers[n] = pick(numberUnits, 8);
+        if (rng() % 3 == 0) given[n] = numbers[n].c_str();
+      }
+      AddContact(index, int32_t(i), given, pick(nameUnits, 12).c_str());
+      AddSimEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
+      AddCallLogEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
+    }
+    const std::u16string typed = pick(typedUnits, 4);
+    const uint32_t flags = rng() & 0x770;
+
+    const std::vector<const ContactStore*> stores = {&index.AddressBook, &index.Sim,
+                                                     &index.CallLog};
+    for (const ContactStore* store : stores) {
+      for (ContactEntry& e : *const_cast<ContactStore*>(store)) e.SelectedNumber = 77;
+    }
+    const auto expected = testing::LiteralFilterStores(stores, typed.c_str(), flags, 77);
+    FilterStores(index, typed.c_str(), flags);
+
+    ASSERT_EQ(index.Results.Count, expected.listed.size()) << "round " << round;
+    for (uint32_t i = 0; i < index.Results.Count; ++i) {
+      ASSERT_EQ(index.Results.Items[i], expected.listed[i]) << "round " << round;
+    }
+    if (typed.empty()) continue;  // nothing examined: selections stay as they were
+    size_t at = 0;
+    for (const ContactStore* store : stores) {
+      for (const ContactEntry& e : *store) {
+        ASSERT_EQ(e.SelectedNumber, expected.selected[at++]) << "round " << round;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vostarel
