@@ -1,0 +1,357 @@
+#!/usr/bin/env python3
+"""Generate index/pinyin_tables.cpp from the Unicode Han database (Unihan).
+
+Usage:
+  gen_pinyin_tables.py [UNIHAN_READINGS] [-o OUTPUT]
+  gen_pinyin_tables.py [UNIHAN_READINGS] --check FILE
+
+UNIHAN_READINGS is Unihan_Readings.txt, plain or bz2-compressed. Without it the
+Debian location /usr/share/unicode/Unihan_Readings.txt.bz2 (or the unpacked
+.txt next to it) is used. --check regenerates in memory and exits 1 with a
+short diff summary when FILE differs, 0 when it matches, and 77 when the Unihan
+file is missing (so a test harness can report the check as skipped).
+
+What the tables hold
+--------------------
+SyllableTable0 has 410 rows: row 0 "*" (no known reading), rows 1..407 the
+toneless syllables in byte order, row 408 "#", row 409 empty. IdeographIndex
+gives, for each code point U+4E00..U+9FA5, the row of one reading (0 if none).
+The syllable rows are exactly the readings the index uses, so the inventory is
+an output of the rules below, not an input.
+
+How one reading is chosen for an ideograph
+------------------------------------------
+1. Spelling of a reading. Tone marks are removed (Unicode decomposition, then
+   dropping combining marks). u with diaeresis (u-umlaut, with or without a
+   tone) becomes "v". e with circumflex becomes plain "e". The syllabic nasals
+   keep their letters: m with acute or grave becomes "m", n with acute, caron
+   or grave becomes "n", so "ng" stays "ng" and "hm"/"hng" stay as written.
+   Any result that is not lower-case ASCII letters is discarded.
+
+2. Ideographs left without a reading (row 0):
+   - those with no value in any of the five reading fields listed below;
+   - Japanese-coined ideographs: Unihan gives a Japanese kun reading but no on
+     reading (the character was made in Japan and has no Sino-Japanese
+     sound; the test also catches radical shapes that Japanese only names).
+     Their Mandarin values are mostly readings by analogy with the phonetic
+     part, which Chinese name data do not use. The exception is an
+     ideograph listed in the 2013 General Standard Chinese Characters table
+     (kTGHZ2013): that one is in current Chinese use and keeps its reading;
+   - ideographs whose readings all fall outside the syllable inventory (see 4).
+
+3. Candidate readings, in priority order (duplicates dropped, order kept):
+   kMandarin (Unihan's customary reading, the primary source), kXHC1983,
+   kTGHZ2013, kHanyuPinlu, kHanyuPinyin.
+   The 3,755 ideographs of level 1 of GB 2312 are arranged there by
+   pronunciation, so the position of each one tells which of its readings is
+   its principal one (that is how polyphonic characters such as the ones for
+   liao/le, huan/hai, zhong/chong, chang/zhang and xing/hang are resolved).
+   For those ideographs only candidates consistent with the GB 2312 order are
+   kept: a candidate is consistent when some choice of readings for all level
+   1 characters runs in non-decreasing pinyin order through it. The order used
+   there is the dictionary one (u-umlaut sorts as u, just after it when the
+   rest is equal: lu < lv < luan < lve < lun). The handful of characters at a
+   boundary between two syllables keep both and the priority order decides.
+
+4. The syllable inventory. The reading of an ideograph is its first candidate
+   that is not one of the syllables the product does not spell:
+     kei  colloquial reading of the character for "to scold" (ke stays);
+     rua  colloquial reading of the character for "to rub" (ruo stays);
+     n, ng  vowel-less nasal interjections (the character for "um-hm");
+     nun  reading of a single obsolete character.
+   The product's keypad inventory keeps m (the characters for "um", "not")
+   and hm. The inventory is the set of readings so chosen; it must come out
+   as 407 syllables or generation fails.
+
+The output is deterministic: it depends only on the Unihan file.
+"""
+
+import argparse
+import bz2
+import difflib
+import io
+import os
+import sys
+import unicodedata
+from collections import defaultdict
+
+FIRST_IDEOGRAPH = 0x4E00
+LAST_IDEOGRAPH = 0x9FA5
+IDEOGRAPH_COUNT = LAST_IDEOGRAPH - FIRST_IDEOGRAPH + 1  # 20,902
+SYLLABLE_COUNT = 407           # rows 1..407
+ROW_COUNT = 410                # plus "*" at 0, "#" at 408 and "" at 409
+ROW_UNITS = 7                  # six letters and the terminating zero
+
+DEFAULT_SOURCES = (
+    "/usr/share/unicode/Unihan_Readings.txt.bz2",
+    "/usr/share/unicode/Unihan_Readings.txt",
+)
+
+# Reading fields, most trusted first.
+READING_FIELDS = ("kMandarin", "kXHC1983", "kTGHZ2013", "kHanyuPinlu",
+                  "kHanyuPinyin")
+OTHER_FIELDS = ("kJapaneseKun", "kJapaneseOn")
+
+NOT_SPELLED = frozenset({"kei", "rua", "n", "ng", "nun"})
+
+EXIT_SKIP = 77
+
+
+class SourceMissing(Exception):
+    pass
+
+
+def find_source(path):
+    if path:
+        if not os.path.isfile(path):
+            raise SourceMissing(path)
+        return path
+    for candidate in DEFAULT_SOURCES:
+        if os.path.isfile(candidate):
+            return candidate
+    raise SourceMissing(" or ".join(DEFAULT_SOURCES))
+
+
+def open_text(path):
+    with open(path, "rb") as f:
+        magic = f.read(3)
+    if magic == b"BZh":
+        return io.TextIOWrapper(bz2.open(path, "rb"), encoding="utf-8")
+    return open(path, encoding="utf-8")
+
+
+def read_unihan(path):
+    """Return ({field: {code point: raw value}}, unicode version string)."""
+    wanted = set(READING_FIELDS) | set(OTHER_FIELDS)
+    fields = {name: {} for name in wanted}
+    version = "unknown"
+    with open_text(path) as f:
+        for line in f:
+            if line.startswith("#"):
+                if line.startswith("# Unicode version:"):
+                    version = line.split(":", 1)[1].strip()
+                continue
+            parts = line.rstrip("\n").split("\t")
+            if len(parts) != 3 or not parts[0].startswith("U+"):
+                continue
+            code = int(parts[0][2:], 16)
+            if FIRST_IDEOGRAPH <= code <= LAST_IDEOGRAPH and parts[1] in wanted:
+                fields[parts[1]][code] = parts[2]
+    return fields, version
+
+
+def toneless(reading):
+    """Spell one pinyin reading in ASCII without tone; None if impossible."""
+    text = unicodedata.normalize("NFD", reading.strip().lower())
+    text = text.replace("u\u0308", "v")   # u-umlaut, any tone
+    out = "".join(ch for ch in text if not unicodedata.combining(ch))
+    if out and out.isascii() and out.isalpha():
+        return out
+    return None
+
+
+def raw_readings(field, value):
+    """Split one field value into its readings, in the order given."""
+    out = []
+    for item in value.split():
+        if field == "kHanyuPinlu":
+            item = item.split("(", 1)[0]          # "le(30101)"
+            out.append(item)
+        elif field == "kMandarin":
+            out.append(item)
+        else:                                      # "0684.060:le", "10048.060:liǎo,le"
+            out.extend(item.rsplit(":", 1)[-1].split(","))
+    return out
+
+
+def candidates(fields, code):
+    seen = []
+    for field in READING_FIELDS:
+        value = fields[field].get(code)
+        if value is None:
+            continue
+        for reading in raw_readings(field, value):
+            syllable = toneless(reading)
+            if syllable and syllable not in seen:
+                seen.append(syllable)
+    return seen
+
+
+def is_japanese_coinage(fields, code):
+    return (code in fields["kJapaneseKun"] and code not in fields["kJapaneseOn"]
+            and code not in fields["kTGHZ2013"])
+
+
+def gb2312_level1():
+    """Code points of GB 2312 level 1 (rows 16-55) in code order."""
+    chars = []
+    for row in range(0xB0, 0xD8):
+        for cell in range(0xA1, 0xFF):
+            try:
+                ch = bytes((row, cell)).decode("gb2312")
+            except UnicodeDecodeError:
+                continue
+            chars.append(ord(ch))
+    return chars
+
+
+def collation_key(syllable):
+    # Dictionary order: u-umlaut sorts with u, after it on a tie.
+    return (syllable.replace("v", "u"), "v" in syllable)
+
+
+def ordered_readings(fields):
+    """For each GB 2312 level 1 ideograph, the candidates its position allows.
+
+    Forward pass: the lowest reading each character can take given everything
+    before it; backward pass: the highest given everything after it. A reading
+    is consistent when it lies between the previous character's lowest and the
+    next character's highest. A character whose readings cannot fit the
+    sequence at all is left unconstrained.
+    """
+    sequence = gb2312_level1()
+    cands = {code: candidates(fields, code) for code in sequence}
+    low_before = {}
+    low = ("", False)
+    for code in sequence:
+        low_before[code] = low
+        fit = [collation_key(s) for s in cands[code] if collation_key(s) >= low]
+        if fit:
+            low = min(fit)
+    high_after = {}
+    high = ("\x7f", True)
+    for code in reversed(sequence):
+        high_after[code] = high
+        fit = [collation_key(s) for s in cands[code] if collation_key(s) <= high]
+        if fit:
+            high = max(fit)
+    allowed = {}
+    for code in sequence:
+        keep = [s for s in cands[code]
+                if low_before[code] <= collation_key(s) <= high_after[code]]
+        if keep:
+            allowed[code] = keep
+    return allowed
+
+
+def build_tables(fields):
+    """Return (syllables in row order 1..407, index list of 20,902 rows)."""
+    ordered = ordered_readings(fields)
+    chosen = {}
+    for code in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1):
+        if is_japanese_coinage(fields, code):
+            continue
+        cands = ordered.get(code) or candidates(fields, code)
+        for syllable in cands:
+            if syllable not in NOT_SPELLED:
+                chosen[code] = syllable
+                break
+    syllables = sorted(set(chosen.values()))
+    if len(syllables) != SYLLABLE_COUNT:
+        raise ValueError("the readings give %d syllables, the tables need %d"
+                         % (len(syllables), SYLLABLE_COUNT))
+    too_long = [s for s in syllables if len(s) >= ROW_UNITS]
+    if too_long:
+        raise ValueError("syllables too long for a row: %s" % ", ".join(too_long))
+    row_of = {s: i + 1 for i, s in enumerate(syllables)}
+    index = [row_of.get(chosen.get(code), 0)
+             for code in range(FIRST_IDEOGRAPH, LAST_IDEOGRAPH + 1)]
+    return syllables, index
+
+
+def render(syllables, index, version):
+    rows = ["*"] + syllables + ["#", ""]
+    assert len(rows) == ROW_COUNT and len(index) == IDEOGRAPH_COUNT
+    out = []
+    out.append("// Generated by tools/gen_pinyin_tables.py from Unihan_Readings.txt")
+    out.append("// (Unicode %s). Do not edit by hand: change the generator and" % version)
+    out.append("// run it again.")
+    out.append("")
+    out.append('#include "pinyin_tables.h"')
+    out.append("")
+    out.append("namespace vostarel {")
+    out.append("")
+    out.append("const char16_t SyllableTable0[kSyllableRowsPerTable][kSyllableRowUnits] = {")
+    for number, text in enumerate(rows):
+        literal = 'u"%s",' % text
+        out.append("    %-10s // %d" % (literal, number))
+    out.append("};")
+    out.append("")
+    out.append("// Row in SyllableTable0 for U+4E00 + i; 0 where no reading is known.")
+    out.append("const uint16_t IdeographIndex[kIdeographCount] = {")
+    per_line = 16
+    for start in range(0, len(index), per_line):
+        chunk = index[start:start + per_line]
+        numbers = ", ".join("%3d" % v for v in chunk)
+        out.append("    /* U+%04X */ %s," % (FIRST_IDEOGRAPH + start, numbers))
+    out.append("};")
+    out.append("")
+    out.append("}  // namespace vostarel")
+    out.append("")
+    return "\n".join(out)
+
+
+def generate(source):
+    fields, version = read_unihan(source)
+    syllables, index = build_tables(fields)
+    return render(syllables, index, version)
+
+
+def check(expected_text, path):
+    try:
+        with open(path, encoding="utf-8") as f:
+            actual = f.read()
+    except OSError as error:
+        print("cannot read %s: %s" % (path, error), file=sys.stderr)
+        return 1
+    if actual == expected_text:
+        return 0
+    diff = list(difflib.unified_diff(
+        actual.splitlines(), expected_text.splitlines(),
+        fromfile=path, tofile="regenerated", lineterm="", n=0))
+    changed = sum(1 for line in diff
+                  if line[:1] in "+-" and not line.startswith(("+++", "---")))
+    print("%s differs from the regenerated tables (%d changed lines):"
+          % (path, changed), file=sys.stderr)
+    limit = 20
+    for line in diff[:limit]:
+        print("  " + line, file=sys.stderr)
+    if len(diff) > limit:
+        print("  ... %d more diff lines" % (len(diff) - limit), file=sys.stderr)
+    print("run tools/gen_pinyin_tables.py to regenerate it", file=sys.stderr)
+    return 1
+
+
+def main(argv):
+    repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+    parser = argparse.ArgumentParser(description=__doc__.split("\n", 1)[0])
+    parser.add_argument("unihan", nargs="?",
+                        help="Unihan_Readings.txt or .txt.bz2 (default: %s)"
+                        % DEFAULT_SOURCES[0])
+    group = parser.add_mutually_exclusive_group()
+    group.add_argument("-o", "--output",
+                       default=os.path.join(repo, "index", "pinyin_tables.cpp"),
+                       help="file to write (default: index/pinyin_tables.cpp)")
+    group.add_argument("--check", metavar="FILE",
+                       help="compare FILE with the regenerated tables instead")
+    args = parser.parse_args(argv)
+
+    try:
+        source = find_source(args.unihan)
+    except SourceMissing as missing:
+        print("Unihan readings not found: %s" % missing, file=sys.stderr)
+        return EXIT_SKIP if args.check else 2
+    try:
+        text = generate(source)
+    except ValueError as error:
+        print("cannot build the tables: %s" % error, file=sys.stderr)
+        return 1
+    if args.check:
+        return check(text, args.check)
+    with open(args.output, "w", encoding="utf-8", newline="\n") as f:
+        f.write(text)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
