@@ -1,0 +1,80 @@
+// One filter pass (what every keypress in the number field costs) over
+// synthetic stores, for typed strings of 1 to 7 digits, under the default
+// search bits and under every "anywhere" bit.
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <memory>
+
+#include "contact_index.h"
+#include "filter.h"
+#include "synthetic_data.h"
+
+namespace vostarel::bench {
+namespace {
+
+constexpr const char16_t* kTyped[] = {u"5", u"53", u"536", u"5364", u"53642", u"536427",
+                                      u"5364279"};
+
+void SetLabels(IndexTexts& texts) {
+  for (int i = 0; i < static_cast<int>(IndexText::Count); ++i) {
+    texts.Set(static_cast<IndexText>(i), u"label");
+  }
+}
+
+// Address book, SIM and call log in the proportions 8:1:1.
+ContactIndex& IndexOf(size_t entries) {
+  static std::map<size_t, std::unique_ptr<ContactIndex>> cache;
+  auto& slot = cache[entries];
+  if (slot) return *slot;
+  slot = std::make_unique<ContactIndex>();
+  ContactIndex& index = *slot;
+  SetLabels(index.Texts);
+  const auto contacts = MakeContacts(entries, 7);
+  const size_t bookCount = entries * 8 / 10;
+  const size_t simCount = entries / 10;
+  index.AddressBook.Reset(static_cast<uint32_t>(bookCount));
+  index.Sim.Reset(static_cast<uint32_t>(simCount));
+  index.CallLog.Reset(static_cast<uint32_t>(entries - bookCount - simCount));
+  for (size_t i = 0; i < contacts.size(); ++i) {
+    const SyntheticContact& c = contacts[i];
+    if (i < bookCount) {
+      ContactNumbers numbers{};
+      for (size_t n = 0; n < c.numbers.size(); ++n) numbers[n * 2] = c.numbers[n].c_str();
+      AddContact(index, static_cast<int32_t>(i), numbers, c.name.c_str());
+    } else if (i < bookCount + simCount) {
+      AddSimEntry(index, c.name.c_str(), c.numbers[0].c_str());
+    } else {
+      AddCallLogEntry(index, c.name.c_str(), c.numbers[0].c_str());
+    }
+  }
+  return index;
+}
+
+void Filter(benchmark::State& state, uint32_t flags) {
+  ContactIndex& index = IndexOf(static_cast<size_t>(state.range(0)));
+  const char16_t* typed = kTyped[state.range(1) - 1];
+  for (auto _ : state) {
+    FilterStores(index, typed, flags);
+    benchmark::DoNotOptimize(index.Results.Count);
+  }
+  state.counters["listed"] = index.Results.Count;
+  state.counters["entries"] = static_cast<double>(index.AddressBook.Count() + index.Sim.Count() +
+                                                  index.CallLog.Count());
+}
+
+void BM_FilterDefaultBits(benchmark::State& state) { Filter(state, SearchBits::kDefault); }
+void BM_FilterAllAnywhereBits(benchmark::State& state) {
+  Filter(state, SearchBits::kDefault | SearchBits::kInitialsAnywhere |
+                    SearchBits::kNumbersAnywhere);
+}
+
+BENCHMARK(BM_FilterDefaultBits)
+    ->ArgsProduct({{1000, 10000, 100000}, {1, 2, 3, 4, 5, 6, 7}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FilterAllAnywhereBits)
+    ->ArgsProduct({{1000, 10000, 100000}, {1, 2, 3, 4, 5, 6, 7}})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace vostarel::bench

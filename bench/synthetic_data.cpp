@@ -1,0 +1,102 @@
+#include "synthetic_data.h"
+
+namespace vostarel::bench {
+
+namespace {
+
+const char16_t* const kGiven[] = {u"Alice", u"Bob", u"Carol", u"David", u"Erin", u"Frank",
+                                  u"Grace", u"Heidi", u"Ivan", u"Judy", u"Mallory", u"Oscar",
+                                  u"Peggy", u"Rupert", u"Sybil", u"Trent", u"Victor", u"Walter"};
+const char16_t* const kFamily[] = {u"Smith", u"Jones", u"Taylor", u"Brown", u"Williams",
+                                   u"McDonald", u"O'Neil", u"Lee", u"Park", u"Nguyen"};
+
+std::u16string Digits(std::mt19937& rng, int count) {
+  std::uniform_int_distribution<int> digit(0, 9);
+  std::u16string out;
+  for (int i = 0; i < count; ++i) out.push_back(static_cast<char16_t>(u'0' + digit(rng)));
+  return out;
+}
+
+std::u16string Number(std::mt19937& rng) {
+  switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
+    case 0: return u"010-" + Digits(rng, 4) + u"-" + Digits(rng, 4);
+    case 1: return u"+82 2 " + Digits(rng, 3) + u" " + Digits(rng, 4);
+    case 2: return u"0" + Digits(rng, 9);
+    default: return u"(02) " + Digits(rng, 3) + u"-" + Digits(rng, 4);
+  }
+}
+
+std::u16string Name(std::mt19937& rng) {
+  std::uniform_int_distribution<int> kind(0, 9);
+  const int k = kind(rng);
+  if (k < 4) {
+    std::uniform_int_distribution<size_t> given(0, std::size(kGiven) - 1);
+    std::uniform_int_distribution<size_t> family(0, std::size(kFamily) - 1);
+    return std::u16string(kGiven[given(rng)]) + u" " + kFamily[family(rng)];
+  }
+  if (k < 7) {
+    std::uniform_int_distribution<int> ideograph(0x4E00, 0x9FA5);
+    std::u16string name;
+    const int length = std::uniform_int_distribution<int>(2, 3)(rng);
+    for (int i = 0; i < length; ++i) name.push_back(static_cast<char16_t>(ideograph(rng)));
+    return name;
+  }
+  if (k < 9) {
+    std::uniform_int_distribution<int> hangul(0xAC00, 0xD7A3);
+    std::u16string name;
+    for (int i = 0; i < 3; ++i) name.push_back(static_cast<char16_t>(hangul(rng)));
+    return name;
+  }
+  return Digits(rng, 7);
+}
+
+}  // namespace
+
+std::vector<SyntheticContact> MakeContacts(size_t count, uint32_t seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> numberCount(1, 4);
+  std::vector<SyntheticContact> contacts(count);
+  for (SyntheticContact& c : contacts) {
+    c.name = Name(rng);
+    const int n = numberCount(rng);
+    for (int i = 0; i < n; ++i) c.numbers.push_back(Number(rng));
+  }
+  return contacts;
+}
+
+std::vector<std::u16string> MakeNames(size_t count, uint32_t seed) {
+  std::mt19937 rng(seed);
+  std::vector<std::u16string> names(count);
+  for (auto& name : names) name = Name(rng);
+  return names;
+}
+
+std::vector<unsigned char> MakeDictionaryBytes(size_t lines, uint32_t seed) {
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<int> letter(u'a', u'z');
+  std::uniform_int_distribution<int> spellingLength(1, 6);
+  std::uniform_int_distribution<int> charCount(1, 4);
+  std::uniform_int_distribution<int> anyChar(0, 1);
+  std::uniform_int_distribution<int> hangul(0xAC00, 0xD7A3);
+  std::uniform_int_distribution<int> ideograph(0x4E00, 0x9FA5);
+  std::u16string text = u"\uFEFF";
+  for (size_t line = 0; line < lines; ++line) {
+    const int length = spellingLength(rng);
+    for (int i = 0; i < length; ++i) text.push_back(static_cast<char16_t>(letter(rng)));
+    text.push_back(u'\t');
+    const int chars = charCount(rng);
+    for (int i = 0; i < chars; ++i) {
+      text.push_back(static_cast<char16_t>(anyChar(rng) ? hangul(rng) : ideograph(rng)));
+    }
+    text += u"\r\n";
+  }
+  std::vector<unsigned char> bytes;
+  bytes.reserve(text.size() * 2);
+  for (char16_t u : text) {
+    bytes.push_back(static_cast<unsigned char>(u & 0xFF));
+    bytes.push_back(static_cast<unsigned char>(u >> 8));
+  }
+  return bytes;
+}
+
+}  // namespace vostarel::bench
