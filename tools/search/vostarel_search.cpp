@@ -1,0 +1,167 @@
+// vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE]
+//
+// Loads a device data folder (contacts.vcf, sim.txt, calllog.txt) the way the
+// library loads the phone's address book, SIM and call log, filters it with
+// the typed keys as the library does, and prints the result list, one row
+// per line: position from 1, TAB, display name, TAB, selected number, TAB,
+// its label. A missing data file is an empty source, as a missing source is
+// on the phone; an unreadable folder or bad arguments give status 2.
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "calllog_file.h"
+#include "contact_index.h"
+#include "file_bytes.h"
+#include "filter.h"
+#include "index_texts.h"
+#include "settings.h"
+#include "sim_file.h"
+#include "store_loading.h"
+#include "utf.h"
+#include "vcard.h"
+
+namespace {
+
+using namespace vostarel;
+
+constexpr int kUsageError = 2;
+constexpr char kUsage[] = "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE]";
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "vostarel-search: %s\n", message.c_str());
+  return kUsageError;
+}
+
+bool ParseHex(const char* text, uint32_t& value) {
+  if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text += 2;
+  if (*text == 0) return false;
+  char* end = nullptr;
+  errno = 0;
+  const unsigned long parsed = std::strtoul(text, &end, 16);
+  if (*end != 0 || errno != 0 || parsed > 0xFFFFFFFFul || text[0] == '-' || text[0] == '+') {
+    return false;
+  }
+  value = static_cast<uint32_t>(parsed);
+  return true;
+}
+
+// A data file that is absent reads as empty; one that exists but cannot be
+// read is reported.
+bool ReadDataFile(const std::string& folder, const char* name, std::string& bytes) {
+  const std::string path = folder + "/" + name;
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0 && errno == ENOENT) {
+    bytes.clear();
+    return true;
+  }
+  return cli::ReadFileBytes(path, bytes);
+}
+
+void LoadAddressBook(ContactIndex& index, const std::string& bytes) {
+  const auto contacts = device::ParseVCards(bytes);
+  if (!index.AddressBook.Reset(static_cast<uint32_t>(contacts.size()))) return;
+  for (const auto& contact : contacts) {
+    ContactNumbers numbers{};
+    for (size_t kind = 0; kind < numbers.size(); ++kind) numbers[kind] = contact.Numbers[kind].c_str();
+    AddContact(index, contact.Oid, numbers, contact.FileAs.c_str());
+  }
+}
+
+void LoadSim(ContactIndex& index, const std::string& bytes) {
+  const auto phonebook = device::ParseSimFile(bytes);
+  FillSimStore(index, phonebook.UsedSlots(), phonebook.TotalSlots,
+               [&](uint32_t slot, const char16_t*& name, const char16_t*& number) {
+                 const device::SimSlot* used = phonebook.Find(slot);
+                 if (used == nullptr) return false;
+                 name = used->Name.c_str();
+                 number = used->Number.c_str();
+                 return true;
+               });
+}
+
+void LoadCallLog(ContactIndex& index, const std::string& bytes) {
+  const auto records = device::ParseCallLog(bytes);
+  if (records.empty() || !index.CallLog.Reset(static_cast<uint32_t>(records.size()))) return;
+  for (const auto& record : records) {
+    if (!record.Number.empty()) AddCallLogEntry(index, record.Name.c_str(), record.Number.c_str());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<const char*> positional;
+  uint32_t flags = SettingsFlags::kDefault;
+  const char* dictionaryPath = nullptr;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--flags") == 0 || std::strcmp(argv[i], "--dict") == 0) {
+      if (i + 1 >= argc) return Fail(std::string("missing value for ") + argv[i]);
+      if (argv[i][2] == 'f') {
+        if (!ParseHex(argv[i + 1], flags)) {
+          return Fail(std::string("--flags takes a hexadecimal word, not '") + argv[i + 1] + "'");
+        }
+      } else {
+        dictionaryPath = argv[i + 1];
+      }
+      ++i;
+    } else if (argv[i][0] == '-' && argv[i][1] == '-') {
+      return Fail(std::string("unknown option '") + argv[i] + "'");
+    } else {
+      positional.push_back(argv[i]);
+    }
+  }
+  if (positional.size() != 2) return Fail(kUsage);
+  const std::string folder = positional[0];
+
+  struct stat info {};
+  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+    return Fail("cannot read device folder '" + folder + "'");
+  }
+
+  ContactIndex index;
+  cli::SetLibraryIndexTexts(index.Texts);
+  index.Speller.TTable = 0;
+  if (dictionaryPath != nullptr) {
+    std::string bytes;
+    if (!cli::ReadFileBytes(dictionaryPath, bytes)) {
+      return Fail(std::string("cannot read dictionary '") + dictionaryPath + "'");
+    }
+    index.Speller.LoadUserDictionaryBytes(bytes.data(), bytes.size());
+  }
+
+  struct Source {
+    const char* file;
+    uint32_t bit;
+    void (*load)(ContactIndex&, const std::string&);
+  };
+  const Source sources[] = {{"contacts.vcf", SettingsFlags::kLoadAddressBook, LoadAddressBook},
+                            {"sim.txt", SettingsFlags::kLoadSim, LoadSim},
+                            {"calllog.txt", SettingsFlags::kLoadCallLog, LoadCallLog}};
+  for (const Source& source : sources) {
+    if (!(flags & source.bit)) continue;
+    std::string bytes;
+    if (!ReadDataFile(folder, source.file, bytes)) {
+      return Fail("cannot read '" + folder + "/" + source.file + "'");
+    }
+    source.load(index, bytes);
+  }
+
+  // The list shows nothing while the overlay is switched off.
+  char16_t typed[kTypedCapacity];
+  CleanTypedText((flags & SettingsFlags::kOverlayOn) ? cli::Utf8ToUtf16(positional[1]).c_str() : u"",
+                 typed);
+  FilterStores(index, typed, flags);
+  for (uint32_t i = 0; i < index.Results.Count; ++i) {
+    const ContactEntry& entry = *index.Results.Items[i];
+    const NumberSlot& slot = entry.Numbers[entry.SelectedNumber];
+    std::printf("%u\t%s\t%s\t%s\n", i + 1, cli::Utf16ToUtf8(entry.DisplayName).c_str(),
+                cli::Utf16ToUtf8(slot.Number).c_str(), cli::Utf16ToUtf8(slot.Label).c_str());
+  }
+  return 0;
+}
