@@ -1,0 +1,30 @@
+// Holders that release a Win32 resource on the path that acquired it.
+#pragma once
+
+#include <windows.h>
+
+namespace vostarel {
+
+// A kernel handle from CreateFile and friends (INVALID_HANDLE_VALUE or null
+// when there is none).
+class FileHandle {
+ public:
+  explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  ~FileHandle() {
+    if (Valid()) CloseHandle(handle_);
+  }
+
+  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+// Any other kernel handle (process, thread) is held the same way: null
+// means none.
+using KernelHandle = FileHandle;
+
+}  // namespace vostarel
