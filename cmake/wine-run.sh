@@ -80,6 +80,11 @@ if [[ ! -f "$ready_marker" ]]; then
       # wineboot returns before wineserver has written the registry files;
       # wait for it to finish so the prefix is complete on disk.
       "$wineserver" -w
+      # One more program through the finished prefix: without it, a program
+      # that makes windows in the first seconds after creation was given
+      # Wine's null display driver (seen every time on a fresh prefix).
+      "$wine" cmd.exe /c exit </dev/null >/dev/null 2>&1 || true
+      "$wineserver" -w
     )
     if ! grep -q ShowCrashDialog "$prefix/user.reg" 2>/dev/null; then
       echo "wine-run.sh: wineboot did not set up $prefix" >&2
