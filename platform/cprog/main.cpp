@@ -1,0 +1,139 @@
+// cprog.exe: the stand-in phone application. Loads the dial-pad extension
+// named by the registration values, shows the dialer and runs its message
+// loop; see core/command_line.h for the command line.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+#include "aygshell.h"
+#include "core/command_line.h"
+#include "core/dialer_profile.h"
+#include "core/key_sequence.h"
+#include "core/printed_state.h"
+#include "dialer_window.h"
+#include "extension_host.h"
+#include "key_player.h"
+#include "wide_text.h"
+
+using namespace vostarel::cprog;
+
+namespace {
+
+void WriteStd(DWORD which, const std::string& text) {
+  DWORD written = 0;
+  WriteFile(GetStdHandle(which), text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+std::vector<std::u16string> Arguments() {
+  std::vector<std::u16string> args;
+  int count = 0;
+  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
+  if (argv == nullptr) return args;
+  for (int i = 1; i < count; ++i) args.push_back(ToU16(argv[i]));
+  LocalFree(argv);
+  return args;
+}
+
+DialerProfile SystemProfile() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof(version);
+  GetVersionExW(&version);
+  return ProfileForVersion(version.dwMajorVersion, version.dwMinorVersion);
+}
+
+std::wstring SoftKeyCaption(const Dialer& d) {
+  HWND bar = SHFindMenuBar(d.window);
+  if (bar == nullptr) return {};
+  wchar_t text[64] = {};
+  TBBUTTONINFOW info{};
+  info.cbSize = sizeof(info);
+  info.dwMask = TBIF_TEXT;
+  info.pszText = text;
+  info.cchText = 64;
+  if (SendMessageW(bar, TB_GETBUTTONINFOW, d.profile.softKeyCommand, reinterpret_cast<LPARAM>(&info)) < 0) return {};
+  return text;
+}
+
+PrintedState CollectState(const Dialer& d) {
+  PrintedState state;
+  state.softKeyPresses = d.softKeyPresses;
+  state.calls = d.placedCalls;
+  if (!IsWindow(d.window)) return state;
+  state.number = ToUtf8(WindowText(d.numberField));
+  HWND list = GetDlgItem(d.window, kResultListId);
+  state.list = list == nullptr ? ListState::kAbsent : IsWindowVisible(list) ? ListState::kVisible : ListState::kHidden;
+  state.softKeyCaption = ToUtf8(SoftKeyCaption(d));
+  return state;
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+// Ends the message loop, closing a popup menu first: its own loop would
+// otherwise keep running.
+void CALLBACK OnExitTimer(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  EndMenu();
+  PostQuitMessage(0);
+}
+
+}  // namespace
+
+int main() {
+  const CommandLineResult parsed = ParseCommandLine(Arguments());
+  if (!parsed.commandLine) {
+    WriteStd(STD_ERROR_HANDLE, "cprog: " + parsed.error + "\n");
+    return 2;
+  }
+  const CommandLine& line = *parsed.commandLine;
+  const KeySequenceResult keys = ParseKeySequence(line.keys);
+  if (!keys.keys) {
+    WriteStd(STD_ERROR_HANDLE, "cprog: --keys makes no sense from offset " + std::to_string(keys.errorOffset) + "\n");
+    return 2;
+  }
+
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&icc);
+
+  Dialer dialer;
+  dialer.profile = SystemProfile();
+  // The extension is loaded before the dialer exists, as the device's phone
+  // application loads its skin extension at start-up and asks it about its
+  // views while it builds them; the extension's loader thread looks for the
+  // dialer window on its own.
+  ExtensionHost extension;
+  dialer.extension = &extension;
+  const bool loaded = extension.Load(dialer.profile);
+  if (loaded && dialer.profile.version5) extension.AskViewInfo();
+
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (CreateDialer(instance, dialer) == nullptr) {
+    WriteStd(STD_ERROR_HANDLE, "cprog: cannot create the dialer window\n");
+    return 1;
+  }
+  if (loaded && dialer.profile.version5) extension.Initialize();
+
+  if (!keys.keys->empty()) {
+    WaitForAttach(dialer, loaded ? line.attachTimeoutMs : 0);
+    PlayKeys(dialer, *keys.keys);
+  }
+  if (line.print && !line.exitAfterMs) {
+    DrainMessages();
+    WriteStd(STD_OUTPUT_HANDLE, FormatPrintedState(CollectState(dialer)));
+    DestroyWindow(dialer.window);
+    return 0;
+  }
+  if (line.exitAfterMs) SetTimer(nullptr, 0, *line.exitAfterMs, OnExitTimer);
+  RunMessageLoop();
+  if (line.print) WriteStd(STD_OUTPUT_HANDLE, FormatPrintedState(CollectState(dialer)));
+  if (IsWindow(dialer.window)) DestroyWindow(dialer.window);
+  return 0;
+}

@@ -1,0 +1,145 @@
+// The stand-in phone application's platform-free parts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/command_line.h"
+#include "core/dialer_profile.h"
+#include "core/key_sequence.h"
+#include "core/number_text.h"
+
+namespace vostarel::cprog {
+namespace {
+
+struct VersionCase {
+  std::uint32_t major;
+  std::uint32_t minor;
+  std::uint16_t numberField;
+  std::uint16_t status;
+  std::uint16_t softKey;
+  std::uint16_t history;
+};
+
+class DialerProfileTest : public testing::TestWithParam<VersionCase> {};
+
+TEST_P(DialerProfileTest, PicksTheIdsTheExtensionLooksFor) {
+  const VersionCase& c = GetParam();
+  const DialerProfile profile = ProfileForVersion(c.major, c.minor);
+  EXPECT_EQ(profile.numberFieldId, c.numberField);
+  EXPECT_EQ(profile.statusId, c.status);
+  EXPECT_EQ(profile.softKeyCommand, c.softKey);
+  EXPECT_EQ(profile.historyCommand, c.history);
+  EXPECT_EQ(profile.version52, c.status == 23041) << "23041 exists exactly on 5.2 or later";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, DialerProfileTest,
+    testing::Values(VersionCase{4, 0, 22301, 23040, 22634, 22303},  // Wine nt40
+                    VersionCase{4, 21, 22301, 23040, 22634, 22303},
+                    VersionCase{5, 0, 23002, 23040, 22634, 22502},
+                    VersionCase{5, 1, 23002, 23040, 22634, 22502},  // Wine winxp
+                    VersionCase{5, 2, 23002, 23041, 22518, 22502},  // Wine win2003
+                    // A major version above 5 with a minor below 2 is not "5.2".
+                    VersionCase{6, 0, 23002, 23040, 22634, 22502},
+                    VersionCase{6, 2, 23002, 23041, 22518, 22502}));
+
+CommandLine Parsed(const std::vector<std::u16string>& args) {
+  const CommandLineResult result = ParseCommandLine(args);
+  EXPECT_TRUE(result.commandLine.has_value()) << result.error;
+  return result.commandLine.value_or(CommandLine{});
+}
+
+std::string ErrorOf(const std::vector<std::u16string>& args) {
+  const CommandLineResult result = ParseCommandLine(args);
+  EXPECT_FALSE(result.commandLine.has_value());
+  return result.error;
+}
+
+TEST(CommandLineTest, NoArgumentsMeansAnInteractivePhone) {
+  const CommandLine line = Parsed({});
+  EXPECT_TRUE(line.keys.empty());
+  EXPECT_FALSE(line.print);
+  EXPECT_FALSE(line.exitAfterMs.has_value());
+  EXPECT_EQ(line.attachTimeoutMs, kDefaultAttachTimeoutMs);
+}
+
+TEST(CommandLineTest, ReadsEveryOptionInAnyOrder) {
+  const CommandLine line =
+      Parsed({u"--exit-after", u"750", u"--keys", u"12{TALK}", u"--print", u"--attach-timeout", u"0"});
+  EXPECT_EQ(line.keys, u"12{TALK}");
+  EXPECT_TRUE(line.print);
+  ASSERT_TRUE(line.exitAfterMs.has_value());
+  EXPECT_EQ(*line.exitAfterMs, 750u);
+  EXPECT_EQ(line.attachTimeoutMs, 0u);
+}
+
+TEST(CommandLineTest, RejectsWhatItCannotUse) {
+  EXPECT_NE(ErrorOf({u"--keys"}).find("--keys"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--exit-after"}).find("--exit-after"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--exit-after", u"12x"}).find("12x"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--exit-after", u""}).find("milliseconds"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--exit-after", u"-5"}).find("milliseconds"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--attach-timeout", u"4294967296"}).find("milliseconds"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--keys", u"1", u"--keys", u"2"}).find("twice"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"--verbose"}).find("--verbose"), std::string::npos);
+  EXPECT_NE(ErrorOf({u"12"}).find("12"), std::string::npos) << "keys need --keys";
+}
+
+TEST(CommandLineTest, TheLargestMillisecondsValueIsAccepted) {
+  EXPECT_EQ(*Parsed({u"--exit-after", u"2147483647"}).exitAfterMs, 2147483647u);
+  ErrorOf({u"--exit-after", u"2147483648"});
+}
+
+TEST(KeySequenceTest, ReadsCharactersAndNamedKeysInOrder) {
+  const KeySequenceResult result =
+      ParseKeySequence(u"0*#9{LEFT}{RIGHT}{UP}{DOWN}{ENTER}{TALK}{SOFTKEY}{TAP}{BACK}5");
+  ASSERT_TRUE(result.keys.has_value());
+  const std::vector<Key> expected = {
+      {KeyKind::kChar, u'0'}, {KeyKind::kChar, u'*'}, {KeyKind::kChar, u'#'}, {KeyKind::kChar, u'9'},
+      {KeyKind::kLeft, 0},    {KeyKind::kRight, 0},   {KeyKind::kUp, 0},      {KeyKind::kDown, 0},
+      {KeyKind::kEnter, 0},   {KeyKind::kTalk, 0},    {KeyKind::kSoftKey, 0}, {KeyKind::kTap, 0},
+      {KeyKind::kBack, 0},    {KeyKind::kChar, u'5'},
+  };
+  EXPECT_EQ(*result.keys, expected);
+  EXPECT_TRUE(ParseKeySequence(u"").keys->empty());
+}
+
+TEST(KeySequenceTest, PointsAtTheFirstThingItCannotRead) {
+  struct Bad {
+    std::u16string text;
+    std::size_t offset;
+  };
+  for (const Bad& bad : {Bad{u"12a", 2}, Bad{u"{FOO}", 0}, Bad{u"1{talk}", 1}, Bad{u"12{TALK", 2},
+                         Bad{u"{}", 0}, Bad{u"1 2", 1}, Bad{u"}", 0}, Bad{u"+", 0}}) {
+    const KeySequenceResult result = ParseKeySequence(bad.text);
+    EXPECT_FALSE(result.keys.has_value()) << std::string(bad.text.begin(), bad.text.end());
+    EXPECT_EQ(result.errorOffset, bad.offset) << std::string(bad.text.begin(), bad.text.end());
+  }
+}
+
+TEST(NumberTextTest, TypingAppendsDialableCharactersOnly) {
+  EXPECT_EQ(ApplyTypedChar(u"", u'0'), u"0");
+  EXPECT_EQ(ApplyTypedChar(u"12", u'*'), u"12*");
+  EXPECT_EQ(ApplyTypedChar(u"12", u'#'), u"12#");
+  EXPECT_EQ(ApplyTypedChar(u"", u'+'), u"+");
+  EXPECT_FALSE(ApplyTypedChar(u"12", u'a').has_value());
+  EXPECT_FALSE(ApplyTypedChar(u"12", u'\r').has_value()) << "ENTER does not type";
+  EXPECT_FALSE(ApplyTypedChar(u"12", u' ').has_value());
+}
+
+TEST(NumberTextTest, BackspaceRemovesTheLastCharacterAndNothingOnEmpty) {
+  EXPECT_EQ(ApplyTypedChar(u"123", kBackspace), u"12");
+  EXPECT_EQ(ApplyTypedChar(u"1", kBackspace), u"");
+  EXPECT_FALSE(ApplyTypedChar(u"", kBackspace).has_value()) << "no WM_SETTEXT for nothing";
+}
+
+TEST(NumberTextTest, AFullNumberTakesNoMoreDigitsButStillDeletes) {
+  const std::u16string full(kNumberCapacity, u'5');
+  EXPECT_EQ(ApplyTypedChar(full.substr(1), u'6')->size(), kNumberCapacity);
+  EXPECT_FALSE(ApplyTypedChar(full, u'6').has_value());
+  EXPECT_EQ(ApplyTypedChar(full, kBackspace)->size(), kNumberCapacity - 1);
+}
+
+}  // namespace
+}  // namespace vostarel::cprog

@@ -1,0 +1,251 @@
+#include "cprog_run.h"
+
+#include <shellapi.h>
+
+#include <thread>
+
+namespace cprog_test {
+std::wstring BinFolder() {
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring folder(path);
+  return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+ScopedRegistryValue::ScopedRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& name)
+    : root_(root), subkey_(subkey), name_(name) {
+  DWORD size = 0;
+  if (RegGetValueW(root_, subkey_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &oldType_, nullptr, &size) ==
+      ERROR_SUCCESS) {
+    oldData_.resize(size);
+    hadValue_ = RegGetValueW(root_, subkey_.c_str(), name_.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &oldType_,
+                             oldData_.data(), &size) == ERROR_SUCCESS;
+  }
+  // Starts with the value absent, whatever the prefix held.
+  RegDeleteKeyValueW(root_, subkey_.c_str(), name_.c_str());
+}
+
+ScopedRegistryValue::~ScopedRegistryValue() {
+  if (hadValue_) {
+    RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), oldType_, oldData_.data(),
+                    static_cast<DWORD>(oldData_.size()));
+  } else {
+    RegDeleteKeyValueW(root_, subkey_.c_str(), name_.c_str());
+  }
+}
+
+void ScopedRegistryValue::SetString(const std::wstring& value) {
+  RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), REG_SZ, value.c_str(),
+                  static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
+void ScopedRegistryValue::SetDword(DWORD value) {
+  RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), REG_DWORD, &value, sizeof(value));
+}
+
+ScopedEnv::ScopedEnv(const std::wstring& name, const std::wstring& value) : name_(name) {
+  wchar_t buffer[4096] = {};
+  const DWORD length = GetEnvironmentVariableW(name_.c_str(), buffer, 4096);
+  if (length > 0 && length < 4096) old_ = std::wstring(buffer, length);
+  SetEnvironmentVariableW(name_.c_str(), value.empty() ? nullptr : value.c_str());
+}
+
+ScopedEnv::~ScopedEnv() { SetEnvironmentVariableW(name_.c_str(), old_ ? old_->c_str() : nullptr); }
+
+TempFolder::TempFolder() {
+  wchar_t base[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, base);
+  static int counter = 0;
+  path_ = std::wstring(base) + L"cprog_test_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+          std::to_wstring(++counter);
+  CreateDirectoryW(path_.c_str(), nullptr);
+}
+
+TempFolder::~TempFolder() {
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((path_ + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW(File(found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(path_.c_str());
+}
+
+std::string ReadFileUtf8(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return {};
+  std::string bytes(GetFileSize(file, nullptr), '\0');
+  DWORD read = 0;
+  ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+  CloseHandle(file);
+  bytes.resize(read);
+  return bytes;
+}
+
+void WriteFileUtf8(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < text.size()) {
+    size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
+std::string Utf8(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                       nullptr, nullptr);
+  std::string out(static_cast<size_t>(size), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+CprogProcess::CprogProcess(const std::wstring& arguments) {
+  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+  HANDLE outputWrite = nullptr;
+  if (!CreatePipe(&outputRead_, &outputWrite, &inherit, 0)) return;
+  SetHandleInformation(outputRead_, HANDLE_FLAG_INHERIT, 0);
+
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = outputWrite;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  const std::wstring exe = BinFolder() + L"\\cprog.exe";
+  std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+  PROCESS_INFORMATION info{};
+  if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                     &info)) {
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    CloseHandle(info.hThread);
+  }
+  CloseHandle(outputWrite);
+  // Read all along, so that a child writing much never blocks on the pipe.
+  reader_ = CreateThread(
+      nullptr, 0,
+      [](void* self) -> DWORD {
+        static_cast<CprogProcess*>(self)->ReadOutput();
+        return 0;
+      },
+      this, 0, nullptr);
+}
+
+void CprogProcess::ReadOutput() {
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(outputRead_, buffer, sizeof(buffer), &read, nullptr) && read > 0) output_.append(buffer, read);
+}
+
+CprogProcess::~CprogProcess() { Finish(5000); }
+
+HWND CprogProcess::WaitForDialer(DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, L"Dialer", nullptr)) != nullptr) {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process == processId_ && IsWindowVisible(window)) return window;
+    }
+    if (process_ == nullptr || WaitForSingleObject(process_, 50) == WAIT_OBJECT_0) return nullptr;
+  }
+  return nullptr;
+}
+
+DWORD CprogProcess::Finish(DWORD timeoutMs) {
+  DWORD code = static_cast<DWORD>(-1);
+  if (process_ != nullptr) {
+    if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) TerminateProcess(process_, 99);
+    WaitForSingleObject(process_, INFINITE);
+    GetExitCodeProcess(process_, &code);
+    CloseHandle(process_);
+    process_ = nullptr;
+  }
+  if (reader_ != nullptr) {
+    WaitForSingleObject(reader_, 10000);
+    CloseHandle(reader_);
+    reader_ = nullptr;
+  }
+  if (outputRead_ != nullptr) {
+    CloseHandle(outputRead_);
+    outputRead_ = nullptr;
+  }
+  return code;
+}
+
+std::string RunCprog(const std::wstring& arguments, DWORD* exitCode) {
+  CprogProcess process(arguments);
+  const DWORD code = process.Finish();
+  if (exitCode != nullptr) *exitCode = code;
+  return process.Output();
+}
+
+const wchar_t* WineVersionName(VersionMode mode) {
+  switch (mode) {
+    case VersionMode::kNt40: return L"nt40";
+    case VersionMode::kWinXp: return L"winxp";
+    case VersionMode::kWin2003: return L"win2003";
+  }
+  return L"";
+}
+
+bool IsVersion5(VersionMode mode) { return mode != VersionMode::kNt40; }
+
+namespace {
+constexpr wchar_t kOldRowKey[] = L"ControlPanel\\Phone";
+constexpr wchar_t kNewRowKey[] = L"Security\\Phone\\Skin";
+}  // namespace
+
+CprogSetup::CprogSetup(VersionMode mode)
+    : mode_(mode),
+      version_(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\cprog.exe", L"Version"),
+      unmanaged_(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\cprog.exe\\X11 Driver", L"Managed"),
+      oldPath_(HKEY_CURRENT_USER, kOldRowKey, L"DialpadDll"),
+      oldFlag_(HKEY_CURRENT_USER, kOldRowKey, L"DialpadWndPrc"),
+      newPath_(HKEY_LOCAL_MACHINE, kNewRowKey, L"Ext"),
+      newFlag_(HKEY_LOCAL_MACHINE, kNewRowKey, L"Enabled"),
+      deviceData_(L"DEVICE_DATA_DIR", folder_.Path()),
+      log_(L"VOSTAREL_TEST_EXTENSION_LOG", folder_.File(L"extension.log")) {
+  version_.SetString(WineVersionName(mode));
+  // Without a window manager, Wine waits about two seconds for one whenever
+  // a managed window goes away; the tests' dialers are left unmanaged.
+  unmanaged_.SetString(L"N");
+}
+
+void CprogSetup::RegisterTestExtension(bool otherRow, DWORD flag) {
+  const std::wstring path = BinFolder() + L"\\test_extension.dll";
+  if (IsVersion5(mode_) != otherRow) {
+    newPath_.SetString(path);
+    newFlag_.SetDword(flag);
+  } else {
+    oldPath_.SetString(path);
+    oldFlag_.SetDword(flag);
+  }
+}
+
+int FindLine(const std::vector<std::string>& lines, const std::string& line, int from) {
+  for (size_t i = static_cast<size_t>(from); i < lines.size(); ++i) {
+    if (lines[i] == line) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace cprog_test

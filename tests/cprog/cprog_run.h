@@ -1,0 +1,133 @@
+// Running cprog.exe from a test: the Wine version mode, the registration
+// values, a device data folder, the test extension's log, and the child
+// process with its standard output.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace cprog_test {
+
+// The folder of the running test program (cprog.exe and the DLLs are there).
+std::wstring BinFolder();
+
+// Sets a registry value for the life of the object and puts back what was
+// there before (or deletes it).
+class ScopedRegistryValue {
+ public:
+  ScopedRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& name);
+  ScopedRegistryValue(const ScopedRegistryValue&) = delete;
+  ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
+  ~ScopedRegistryValue();
+  void SetString(const std::wstring& value);
+  void SetDword(DWORD value);
+
+ private:
+  HKEY root_;
+  std::wstring subkey_;
+  std::wstring name_;
+  bool hadValue_ = false;
+  DWORD oldType_ = 0;
+  std::vector<BYTE> oldData_;
+};
+
+// Sets an environment variable for the life of the object (children inherit
+// it); puts back the old value.
+class ScopedEnv {
+ public:
+  ScopedEnv(const std::wstring& name, const std::wstring& value);
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+  ~ScopedEnv();
+
+ private:
+  std::wstring name_;
+  std::optional<std::wstring> old_;
+};
+
+// A fresh, empty folder under the temporary folder, removed with its files
+// at the end.
+class TempFolder {
+ public:
+  TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  ~TempFolder();
+  const std::wstring& Path() const { return path_; }
+  std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
+
+ private:
+  std::wstring path_;
+};
+
+std::string ReadFileUtf8(const std::wstring& path);  // empty when missing
+void WriteFileUtf8(const std::wstring& path, const std::string& bytes);
+std::vector<std::string> Lines(const std::string& text);
+std::string Utf8(const std::wstring& text);
+
+// cprog.exe started with arguments; standard output is collected.
+class CprogProcess {
+ public:
+  explicit CprogProcess(const std::wstring& arguments);
+  CprogProcess(const CprogProcess&) = delete;
+  CprogProcess& operator=(const CprogProcess&) = delete;
+  ~CprogProcess();
+
+  bool Started() const { return process_ != nullptr; }
+  DWORD Id() const { return processId_; }
+  // The process's top-level "Dialer" window, waited for; null on timeout.
+  HWND WaitForDialer(DWORD timeoutMs = 20000);
+  // Waits for the end (killing it after timeoutMs) and returns its exit
+  // code; Output() then holds all it wrote.
+  DWORD Finish(DWORD timeoutMs = 30000);
+  const std::string& Output() const { return output_; }
+
+ private:
+  void ReadOutput();
+  HANDLE process_ = nullptr;
+  DWORD processId_ = 0;
+  HANDLE outputRead_ = nullptr;
+  HANDLE reader_ = nullptr;
+  std::string output_;
+};
+
+// Runs cprog.exe to its end; its standard output.
+std::string RunCprog(const std::wstring& arguments, DWORD* exitCode = nullptr);
+
+// The registry and environment a cprog run in one version mode needs.
+enum class VersionMode { kNt40, kWinXp, kWin2003 };
+const wchar_t* WineVersionName(VersionMode mode);
+bool IsVersion5(VersionMode mode);
+
+class CprogSetup {
+ public:
+  // Version mode set; no extension registered in either row; device data
+  // and the extension's log in a fresh folder.
+  explicit CprogSetup(VersionMode mode);
+  // Registers test_extension.dll in the row that the mode reads (or, with
+  // otherRow, the row it does not read).
+  void RegisterTestExtension(bool otherRow = false, DWORD flag = 1);
+  std::vector<std::string> ExtensionLog() const { return Lines(ReadFileUtf8(folder_.File(L"extension.log"))); }
+  std::wstring CallLogPath() const { return folder_.File(L"calllog.txt"); }
+  VersionMode Mode() const { return mode_; }
+
+ private:
+  VersionMode mode_;
+  TempFolder folder_;
+  ScopedRegistryValue version_;
+  ScopedRegistryValue unmanaged_;
+  ScopedRegistryValue oldPath_;
+  ScopedRegistryValue oldFlag_;
+  ScopedRegistryValue newPath_;
+  ScopedRegistryValue newFlag_;
+  ScopedEnv deviceData_;
+  ScopedEnv log_;
+};
+
+// Index of the first line equal to `line` at or after `from`; -1 if none.
+int FindLine(const std::vector<std::string>& lines, const std::string& line, int from = 0);
+
+}  // namespace cprog_test
