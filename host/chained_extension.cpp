@@ -1,0 +1,7 @@
+#include "chained_extension.h"
+
+namespace vostarel {
+
+void LoadChainedExtension() {}
+
+}  // namespace vostarel

@@ -1,0 +1,77 @@
+// The host decisions that need no window or platform call: whether a host
+// path is the phone application's, the two version flags, and the polling
+// for the dialer window. Header-only and platform-free, so the native tests
+// cover them too.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "matchers.h"
+
+namespace vostarel {
+
+// The phone application's executable name.
+inline constexpr char16_t kPhoneApplicationName[] = u"cprog.exe";
+inline constexpr size_t kPhoneApplicationNameLength = 9;
+static_assert(sizeof(kPhoneApplicationName) / sizeof(char16_t) - 1 ==
+              kPhoneApplicationNameLength);
+
+// Whether the host's executable path (`length` units, no terminator needed)
+// ends with "cprog.exe". Only the last 9 units are compared, so
+// "...\xcprog.exe" counts and "...\cprog.exe.bak" does not. ASCII letters
+// are compared without case, the same fold the window search uses for the
+// phone application's windows: a phone application started as "CPROG.EXE"
+// is the same program, and the library would otherwise sit inert in it while
+// its windows still looked like the phone application's.
+inline bool IsPhoneApplicationPath(const char16_t* path, size_t length) {
+  if (path == nullptr || length < kPhoneApplicationNameLength) return false;
+  char16_t tail[kPhoneApplicationNameLength + 1];
+  for (size_t i = 0; i < kPhoneApplicationNameLength; ++i) {
+    tail[i] = path[length - kPhoneApplicationNameLength + i];
+  }
+  tail[kPhoneApplicationNameLength] = 0;
+  // The tail is exactly as long as the name, so the name is found in it only
+  // at position 0, and only when the two are equal. A zero unit inside the
+  // tail ends it early, and a shorter text never holds the name.
+  return FindTextIgnoringAsciiCase(tail, kPhoneApplicationName) == 0;
+}
+
+// Whether a window's process path names the phone application: "cprog.exe"
+// anywhere in it, ASCII letters compared without case.
+inline bool IsPhoneApplicationWindowPath(const char16_t* path) {
+  return FindTextIgnoringAsciiCase(path, kPhoneApplicationName) >= 0;
+}
+
+// The two system-version flags. A major version above 5 with a minor
+// version below 2 is not "5.2 or later": the dialer's 5.2 layout is a
+// property of exactly those systems.
+struct VersionFlags {
+  bool Version5 = false;   // major version 5 or more
+  bool Version52 = false;  // major 5 or more and minor 2 or more
+};
+
+constexpr VersionFlags VersionFlagsFor(uint32_t major, uint32_t minor) {
+  return VersionFlags{major >= 5, major >= 5 && minor >= 2};
+}
+
+// How often and how far apart the loader thread looks for the dialer
+// window: about 1000 seconds in all.
+inline constexpr uint32_t kDialerPollCount = 10000;
+inline constexpr uint32_t kDialerPollIntervalMs = 100;
+
+// The loader thread's wait for the dialer: up to `polls` times, search for
+// it unless it is attached already; stop as soon as it is attached;
+// otherwise wait and try again. Returns whether it got attached. The last
+// failed poll is followed by a wait too, so giving up takes polls x interval.
+template <typename IsAttached, typename Search, typename Wait>
+bool PollForDialer(uint32_t polls, IsAttached&& isAttached, Search&& search, Wait&& wait) {
+  for (uint32_t poll = 0; poll < polls; ++poll) {
+    if (!isAttached()) search();
+    if (isAttached()) return true;
+    wait();
+  }
+  return false;
+}
+
+}  // namespace vostarel
