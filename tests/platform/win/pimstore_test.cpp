@@ -309,7 +309,11 @@ TEST(PimstoreDisplay, DisplayShowsTheContactOwnedByTheLogonWindowUntilDismissed)
           continue;
         }
         wchar_t text[512] = L"";
-        GetDlgItemTextW(card, 0xFFFF, text, 512);
+        // The box exists a moment before its text control does.
+        if (GetDlgItemTextW(card, 0xFFFF, text, 512) == 0) {
+          Sleep(50);
+          continue;
+        }
         cardText = text;
         GetWindowTextW(card, text, 512);
         cardTitle = text;
