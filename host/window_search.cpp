@@ -65,7 +65,18 @@ bool TryAttachDialer(DialHelper& helper, HWND window) {
   return true;
 }
 
-BOOL TerminatePhoneApplication(HWND) { return TRUE; }
+BOOL TerminatePhoneApplication(HWND window) {
+  DWORD processId = 0;
+  GetWindowThreadProcessId(window, &processId);
+  if (processId == 0) return TRUE;
+  // The device opens the process asking for no access rights at all and may
+  // still terminate it; desktop Windows grants a handle only the rights
+  // asked for, so TerminateProcess needs PROCESS_TERMINATE here.
+  const KernelHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, processId));
+  if (!process.Valid()) return TRUE;  // try the next window
+  if (!TerminateProcess(process.Get(), 0)) return TRUE;
+  return FALSE;  // one phone application ended: stop
+}
 
 BOOL CALLBACK WindowSearchProc(HWND window, LPARAM mode) {
   wchar_t path[kPathCapacity];

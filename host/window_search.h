@@ -32,8 +32,10 @@ BOOL CALLBACK WindowSearchProc(HWND window, LPARAM mode);
 // WM_COMMAND 20102 is posted to the window. Returns whether it was accepted.
 bool TryAttachDialer(DialHelper& helper, HWND window);
 
-// Ending the phone application (mode 1) is not done yet: this passes every
-// window over.
+// Mode 1 for one window of the phone application: ends the window's process
+// with exit code 0. Returns FALSE (stop) once a process has been ended, so
+// that a search ends at most one; TRUE (go on) when it could not be opened
+// or ended.
 BOOL TerminatePhoneApplication(HWND window);
 
 }  // namespace vostarel
