@@ -12,6 +12,7 @@
 
 #include "contact_index.h"
 #include "settings.h"
+#include "soft_key.h"  // kSoftKeyCaptionCapacity
 
 namespace vostarel {
 
@@ -22,8 +23,6 @@ inline constexpr UINT kListHidden = SWP_NOSIZE | SWP_NOMOVE | SWP_HIDEWINDOW | S
 inline constexpr UINT kListShown = SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOOWNERZORDER;
 static_assert(kListHidden == 643 && kListShown == 579);
 
-// Units of the dialer soft-key caption kept while the list relabels it.
-inline constexpr int kSoftKeyCaptionCapacity = 8;
 
 struct DialerWindowState {
   HWND Dialer = nullptr;       // the accepted dialer window; null until attached

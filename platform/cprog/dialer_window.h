@@ -33,6 +33,9 @@ struct Dialer {
   DialerLook look;
   std::vector<std::string> placedCalls;  // "NUMBER\tNAME", UTF-8, oldest first
   int softKeyPresses = 0;
+  // What the popup-menu answerer saw (menu_answerer.h).
+  std::vector<std::vector<std::string>> answeredMenus;
+  std::vector<std::string> closedBoxes;
 };
 
 // Creates the dialer for d.profile, shown. Null on failure.

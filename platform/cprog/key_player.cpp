@@ -1,6 +1,10 @@
 #include "key_player.h"
 
+#include <commctrl.h>
+
 #include "aygshell.h"
+#include "core/dialer_profile.h"
+#include "menu_answerer.h"
 
 namespace vostarel::cprog {
 namespace {
@@ -35,7 +39,40 @@ void PostTap(HWND field) {
   PostMessageW(field, WM_LBUTTONUP, 0, point);
 }
 
-void PostOneKey(const Dialer& d, const Key& key) {
+LPARAM FieldCentre(HWND field) {
+  RECT client{};
+  GetClientRect(field, &client);
+  return MAKELPARAM(client.right / 2, client.bottom / 2);
+}
+
+// The button goes down and stays down: the gesture recognizer sees a hold.
+void PostHold(HWND field) { PostMessageW(field, WM_LBUTTONDOWN, MK_LBUTTON, FieldCentre(field)); }
+
+// The context-menu request a tap-and-hold on the list's selected row makes.
+void PostRowHold(HWND dialer) {
+  HWND list = GetDlgItem(dialer, kResultListId);
+  if (list == nullptr) return;
+  const LRESULT row = SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+  RECT item{LVIR_BOUNDS, 0, 0, 0};
+  if (row < 0 || !SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item))) {
+    GetClientRect(list, &item);
+  }
+  POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(list, &at);
+  PostMessageW(dialer, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), MAKELPARAM(at.x, at.y));
+}
+
+// The soft-key bar's menu button, as a tap on it reports itself to the bar.
+constexpr WORD kMenuButtonCommand = 1201;
+
+void PostMenuButton(HWND dialer) {
+  HWND toolbar = SHFindMenuBar(dialer);
+  if (toolbar == nullptr) return;
+  PostMessageW(GetParent(toolbar), WM_COMMAND, MAKEWPARAM(kMenuButtonCommand, 0),
+               reinterpret_cast<LPARAM>(toolbar));
+}
+
+void PostOneKey(Dialer& d, const Key& key) {
   HWND w = d.window;
   switch (key.kind) {
     case KeyKind::kChar: PostCharacterKey(w, static_cast<wchar_t>(key.character)); break;
@@ -51,6 +88,12 @@ void PostOneKey(const Dialer& d, const Key& key) {
                    reinterpret_cast<LPARAM>(SHFindMenuBar(w)));
       break;
     case KeyKind::kTap: PostTap(d.numberField); break;
+    case KeyKind::kHome: PostKey(w, VK_HOME, 0); break;
+    case KeyKind::kEnd: PostKey(w, VK_END, 0); break;
+    case KeyKind::kHold: PostHold(d.numberField); break;
+    case KeyKind::kRowHold: PostRowHold(w); break;
+    case KeyKind::kMenu: PostMenuButton(w); break;
+    case KeyKind::kPick: ArmMenuChoice(d, key.id); break;
   }
 }
 
@@ -89,11 +132,15 @@ bool WaitForAttach(const Dialer& d, DWORD timeoutMs) {
   return true;
 }
 
-void PlayKeys(const Dialer& d, const std::vector<Key>& keys) {
+void PlayKeys(Dialer& d, const std::vector<Key>& keys) {
   for (const Key& key : keys) {
     if (!IsWindow(d.window)) return;
     PostOneKey(d, key);
     if (!DrainMessages()) return;
+    if (key.kind == KeyKind::kHold) {
+      PostMessageW(d.numberField, WM_LBUTTONUP, 0, FieldCentre(d.numberField));
+      if (!DrainMessages()) return;
+    }
   }
 }
 

@@ -20,6 +20,6 @@ bool WaitForAttach(const Dialer& d, DWORD timeoutMs);
 
 // Posts each key to the dialer as real input and drains the queue after
 // each one. Stops early when the message loop is told to quit.
-void PlayKeys(const Dialer& d, const std::vector<Key>& keys);
+void PlayKeys(Dialer& d, const std::vector<Key>& keys);
 
 }  // namespace vostarel::cprog

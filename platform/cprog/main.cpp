@@ -15,6 +15,7 @@
 #include "dialer_window.h"
 #include "extension_host.h"
 #include "key_player.h"
+#include "list_reader.h"
 #include "wide_text.h"
 
 using namespace vostarel::cprog;
@@ -60,10 +61,17 @@ PrintedState CollectState(const Dialer& d) {
   PrintedState state;
   state.softKeyPresses = d.softKeyPresses;
   state.calls = d.placedCalls;
+  state.menus = d.answeredMenus;
+  state.boxes = d.closedBoxes;
   if (!IsWindow(d.window)) return state;
   state.number = ToUtf8(WindowText(d.numberField));
   HWND list = GetDlgItem(d.window, kResultListId);
   state.list = list == nullptr ? ListState::kAbsent : IsWindowVisible(list) ? ListState::kVisible : ListState::kHidden;
+  if (list != nullptr) {
+    state.listExpanded = ListCoversDialer(d.window, list);
+    state.listPlace = ListPlace(d.window, list);
+  }
+  if (state.list == ListState::kVisible) state.rows = ReadListRows(d.window, list);
   state.softKeyCaption = ToUtf8(SoftKeyCaption(d));
   return state;
 }

@@ -8,6 +8,7 @@
 #include "core/dialer_profile.h"
 #include "core/key_sequence.h"
 #include "core/number_text.h"
+#include "core/printed_state.h"
 
 namespace vostarel::cprog {
 namespace {
@@ -103,6 +104,37 @@ TEST(KeySequenceTest, ReadsCharactersAndNamedKeysInOrder) {
   };
   EXPECT_EQ(*result.keys, expected);
   EXPECT_TRUE(ParseKeySequence(u"").keys->empty());
+}
+
+TEST(KeySequenceTest, ReadsTheGestureMenuAndPickKeys) {
+  const KeySequenceResult result =
+      ParseKeySequence(u"{HOME}{END}{HOLD}{ROWHOLD}{MENU}{PICK:34672}{PICK:0}");
+  ASSERT_TRUE(result.keys.has_value());
+  const std::vector<Key> expected = {
+      {KeyKind::kHome, 0},    {KeyKind::kEnd, 0},         {KeyKind::kHold, 0},
+      {KeyKind::kRowHold, 0}, {KeyKind::kMenu, 0},        {KeyKind::kPick, 0, 34672},
+      {KeyKind::kPick, 0, 0},
+  };
+  EXPECT_EQ(*result.keys, expected);
+  for (const char16_t* bad : {u"{PICK:}", u"{PICK:12a}", u"{PICK:1234567890}", u"{PICK 1}"}) {
+    EXPECT_FALSE(ParseKeySequence(bad).keys.has_value());
+  }
+}
+
+TEST(PrintedStateTest, ListLinesAppearOnlyWithAListAndRowsKeepEmptyColumns) {
+  PrintedState state;
+  EXPECT_EQ(FormatPrintedState(state).find("expanded:"), std::string::npos);
+  state.list = ListState::kVisible;
+  state.listExpanded = true;
+  state.listPlace = "0 0 240 320";
+  state.rows = {{true, "1", "Kim", "", "S"}, {false, "", "Lee", "1222", "S"}};
+  state.menus = {{"20102\tA", "-"}};
+  state.boxes = {"Vostarel\tdone"};
+  EXPECT_EQ(FormatPrintedState(state),
+            "number: \nlist: visible\nexpanded: yes\nplace: 0 0 240 320\n"
+            "row: *\t1\tKim\t\tS\nrow: -\t\tLee\t1222\tS\n"
+            "softkey: \nsoftkey-presses: 0\n"
+            "menu: 20102\tA\nmenu: -\nmenu-end\nbox: Vostarel\tdone\n");
 }
 
 TEST(KeySequenceTest, PointsAtTheFirstThingItCannotRead) {

@@ -43,6 +43,10 @@ void ScopedRegistryValue::SetDword(DWORD value) {
   RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), REG_DWORD, &value, sizeof(value));
 }
 
+void ScopedRegistryValue::SetBinary(const void* bytes, DWORD size) {
+  RegSetKeyValueW(root_, subkey_.c_str(), name_.c_str(), REG_BINARY, bytes, size);
+}
+
 ScopedEnv::ScopedEnv(const std::wstring& name, const std::wstring& value) : name_(name) {
   wchar_t buffer[4096] = {};
   const DWORD length = GetEnvironmentVariableW(name_.c_str(), buffer, 4096);

@@ -24,6 +24,7 @@ class ScopedRegistryValue {
   ~ScopedRegistryValue();
   void SetString(const std::wstring& value);
   void SetDword(DWORD value);
+  void SetBinary(const void* bytes, DWORD size);
 
  private:
   HKEY root_;
@@ -112,6 +113,7 @@ class CprogSetup {
   void RegisterTestExtension(bool otherRow = false, DWORD flag = 1);
   std::vector<std::string> ExtensionLog() const { return Lines(ReadFileUtf8(folder_.File(L"extension.log"))); }
   std::wstring CallLogPath() const { return folder_.File(L"calllog.txt"); }
+  std::wstring DeviceFile(const std::wstring& name) const { return folder_.File(name); }
   VersionMode Mode() const { return mode_; }
 
  private:

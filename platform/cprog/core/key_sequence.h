@@ -2,7 +2,14 @@
 //
 // KEYS is a run of single keys "0"-"9", "*", "#" and named keys in braces:
 // {LEFT} {RIGHT} {UP} {DOWN} {ENTER} {TALK} {SOFTKEY} {TAP} {BACK}
-// (names in capitals). Anything else is an error.
+// {HOME} {END} {HOLD} {ROWHOLD} {MENU} and {PICK:ID} (names in capitals, ID in
+// decimal). Anything else is an error.
+//
+// {HOLD} holds the number field (tap-and-hold), {ROWHOLD} asks the dialer for
+// the result list's context menu at its selected row, {MENU} opens the
+// dialer's own menu from its soft-key bar, and {PICK:ID} arms a
+// choice for the next popup menu that opens: the item with command ID is
+// chosen as a user would (arrow keys, then Enter); {PICK:0} dismisses it.
 #pragma once
 
 #include <cstddef>
@@ -23,11 +30,18 @@ enum class KeyKind {
   kSoftKey,  // the dialer soft key that the extension relabels
   kTap,      // a tap on the number field
   kBack,     // delete one character
+  kHome,
+  kEnd,
+  kHold,     // tap-and-hold on the number field
+  kRowHold,  // tap-and-hold on the result list's selected row
+  kMenu,     // the dialer's own menu (soft-key bar)
+  kPick,     // the choice for the next popup menu (id)
 };
 
 struct Key {
   KeyKind kind = KeyKind::kChar;
   char16_t character = 0;  // for kChar
+  unsigned id = 0;         // for kPick: the command ID to choose, 0 to dismiss
   bool operator==(const Key&) const = default;
 };
 

@@ -7,9 +7,22 @@ std::string FormatPrintedState(const PrintedState& state) {
   std::string out;
   out += "number: " + state.number + "\n";
   out += std::string("list: ") + kListNames[static_cast<int>(state.list)] + "\n";
+  if (state.list != ListState::kAbsent) {
+    out += std::string("expanded: ") + (state.listExpanded ? "yes" : "no") + "\n";
+    out += "place: " + state.listPlace + "\n";
+  }
+  for (const PrintedRow& row : state.rows) {
+    out += std::string("row: ") + (row.selected ? "*" : "-") + "\t" + row.index + "\t" + row.name +
+           "\t" + row.number + "\t" + row.label + "\n";
+  }
   out += "softkey: " + state.softKeyCaption + "\n";
   out += "softkey-presses: " + std::to_string(state.softKeyPresses) + "\n";
   for (const std::string& call : state.calls) out += "call: " + call + "\n";
+  for (const auto& menu : state.menus) {
+    for (const std::string& item : menu) out += "menu: " + item + "\n";
+    out += "menu-end\n";
+  }
+  for (const std::string& box : state.boxes) out += "box: " + box + "\n";
   return out;
 }
 

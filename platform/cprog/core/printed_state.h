@@ -3,9 +3,22 @@
 //
 //   number: TEXT               the number field's text
 //   list: absent|hidden|visible  the extension's result list (control 43295)
+//   expanded: yes|no           the list covers the dialer's whole client area
+//   place: X Y WIDTH HEIGHT    the list in the dialer's client coordinates
+//                              (both only when the list exists)
+//   row: MARK<TAB>INDEX<TAB>NAME<TAB>NUMBER<TAB>LABEL
+//                              one line per row of a visible list, as the
+//                              extension draws it; MARK is "*" for the
+//                              selected row, "-" otherwise; a column the row
+//                              does not draw is empty
 //   softkey: CAPTION           the relabelled soft key's caption
 //   softkey-presses: N         soft-key commands that reached the dialer itself
 //   call: NUMBER<TAB>NAME      one line per call placed, oldest first
+//   menu: ID<TAB>TEXT          the items of each popup menu that {PICK:ID}
+//                              answered, in order ("menu: -" a separator),
+//   menu-end                   each menu ended by this line
+//   box: CAPTION<TAB>TEXT      each message box closed while a {PICK:ID}
+//                              was armed, line breaks as "|"
 //
 // Platform-free.
 #pragma once
@@ -17,12 +30,27 @@ namespace vostarel::cprog {
 
 enum class ListState { kAbsent, kHidden, kVisible };
 
+// One row as drawn, UTF-8 texts.
+struct PrintedRow {
+  bool selected = false;
+  std::string index;
+  std::string name;
+  std::string number;
+  std::string label;
+};
+
 struct PrintedState {
   std::string number;          // UTF-8
   ListState list = ListState::kAbsent;
+  bool listExpanded = false;
+  std::string listPlace;  // "X Y WIDTH HEIGHT"
+  std::vector<PrintedRow> rows;
   std::string softKeyCaption;  // UTF-8
   int softKeyPresses = 0;
   std::vector<std::string> calls;  // "NUMBER\tNAME", UTF-8
+  // Per answered popup menu, its item lines "ID\tTEXT" or "-".
+  std::vector<std::vector<std::string>> menus;
+  std::vector<std::string> boxes;  // "CAPTION\tTEXT"
 };
 
 std::string FormatPrintedState(const PrintedState& state);

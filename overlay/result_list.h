@@ -1,0 +1,31 @@
+// The result list window inside the dialer: creation, placement, row
+// drawing and the refresh that filters the stores by the typed keys. All of
+// it runs on the dialer's thread.
+#pragma once
+
+#include <windows.h>
+
+namespace vostarel {
+
+struct DialHelper;
+
+// Control ID of the result list window.
+inline constexpr int kResultListId = 43295;
+
+// Creates the (hidden) list window as a child of the dialer, records it and
+// places it at its normal place. The visibility state is not changed.
+void CreateResultList(DialHelper& helper);
+// Records `expanded`, then moves the list over the whole dialer (expanded)
+// or to its configured or automatic place, sizes its column to its width
+// and repaints it.
+void PlaceResultList(DialHelper& helper, bool expanded);
+// Draws one owner-drawn row from the result list; nothing for an index at
+// or above the result count.
+void DrawResultRow(const DialHelper& helper, const DRAWITEMSTRUCT& item);
+// Reads the number field, filters the stores, fills the list and shows or
+// hides it, relabelling the dialer's soft key while it is shown.
+void RefreshResultList(DialHelper& helper);
+// The same on the main object; nothing while there is none.
+void RefreshResultList();
+
+}  // namespace vostarel

@@ -1,0 +1,139 @@
+// The result list inside the stand-in dialer: when it shows, what its rows
+// say, where it goes and what happens to the soft key, in each system
+// version mode.
+#include <gtest/gtest.h>
+
+#include "overlay_run.h"
+
+namespace overlay_test {
+namespace {
+
+constexpr DWORD kDefaultFlag = 0x7717B;
+constexpr DWORD kOverlayOn = 0x1;
+constexpr DWORD kShowIndex = 0x8;
+constexpr DWORD kShowNumber = 0x20000;
+constexpr char kKeypadCaption[] = "키패드 전환";
+
+// Two SIM entries: "1" matches both, "12" only Lee, "9" neither (by number
+// or by the spelled names, KIM = 546, LEE = 533).
+constexpr char kSim[] = "250\n3\tKim\t111\n90\tLee\t1222\n";
+
+class ResultListTest : public ::testing::TestWithParam<VersionMode> {
+ protected:
+  OverlayRun run_{GetParam()};
+  void SetUp() override { run_.WriteDeviceFile(L"sim.txt", kSim); }
+  // The soft key's caption before the extension touched it.
+  std::string OwnCaption() const { return run_.Run(L"").Value("softkey"); }
+};
+
+TEST_P(ResultListTest, ShowsExactlyWhileTypedKeysMatchAndPutsTheSoftKeyBack) {
+  const std::string own = OwnCaption();
+  ASSERT_NE(own, "");
+  ASSERT_NE(own, kKeypadCaption);
+
+  Printed p = run_.Run(L"1");
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.Value("softkey"), kKeypadCaption) << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tKim\t111\tS", "-\t2\tLee\t1222\tS"}))
+      << p.Text();
+
+  p = run_.Run(L"12");  // stays shown, one row left
+  EXPECT_EQ(p.Value("softkey"), kKeypadCaption) << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tLee\t1222\tS"})) << p.Text();
+
+  p = run_.Run(L"1{BACK}");  // cleared: hidden, own caption back
+  EXPECT_EQ(p.Value("list"), "hidden") << p.Text();
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+
+  p = run_.Run(L"9");  // typed but nothing matched
+  EXPECT_EQ(p.Value("list"), "hidden") << p.Text();
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+
+  p = run_.Run(L"1{BACK}1");  // shown a second time: the caption saved is the own one
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  p = run_.Run(L"1{BACK}1{BACK}");
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+}
+
+TEST_P(ResultListTest, OverlayOffNeverShowsTheList) {
+  run_.SetFlag(kDefaultFlag & ~kOverlayOn);
+  const std::string own = OwnCaption();
+  const Printed p = run_.Run(L"1");
+  // A dialer resize may still create the (hidden) list window.
+  EXPECT_NE(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+}
+
+TEST_P(ResultListTest, RowsShowIndexAndNumberByOptionOrWhenExpanded) {
+  run_.SetFlag(kDefaultFlag & ~kShowIndex & ~kShowNumber);
+  Printed p = run_.Run(L"12");
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t\tLee\t\tS"})) << p.Text();
+
+  p = run_.Run(L"12{TAP}");  // a tap on the number field expands the list
+  EXPECT_EQ(p.Value("expanded"), "yes") << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tLee\t1222\tS"})) << p.Text();
+
+  p = run_.Run(L"12{TAP}{TAP}");
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+
+  run_.SetFlag((kDefaultFlag & ~kShowNumber) | kShowIndex);
+  p = run_.Run(L"12");
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tLee\t\tS"})) << p.Text();
+}
+
+TEST_P(ResultListTest, SoftKeyTogglesExpandedOnlyWhileTheListIsShown) {
+  Printed p = run_.Run(L"1{SOFTKEY}");
+  EXPECT_EQ(p.Value("expanded"), "yes") << p.Text();
+  EXPECT_EQ(p.Value("place"), "0 0 240 320") << p.Text();
+  EXPECT_EQ(p.Value("softkey-presses"), "0") << p.Text();
+
+  p = run_.Run(L"1{SOFTKEY}{SOFTKEY}");
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+
+  p = run_.Run(L"9{SOFTKEY}");  // hidden: the dialer gets its soft key
+  EXPECT_EQ(p.Value("softkey-presses"), "1") << p.Text();
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+
+  p = run_.Run(L"9{TAP}");  // hidden: a tap does not expand
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+}
+
+TEST_P(ResultListTest, ARefreshThatHidesTheListLeavesExpandedMode) {
+  Printed p = run_.Run(L"1{TAP}1");  // "11" still matches Kim: stays expanded
+  EXPECT_EQ(p.Value("expanded"), "yes") << p.Text();
+  p = run_.Run(L"1{TAP}{BACK}1");  // hidden in between: back to the normal place
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+}
+
+TEST_P(ResultListTest, ConfiguredRectangleForTheScreenShapeIsUsed) {
+  // Xvfb's screen is wider than high: the landscape rectangle counts.
+  const bool landscape = GetSystemMetrics(SM_CXSCREEN) > GetSystemMetrics(SM_CYSCREEN);
+  if (landscape) {
+    run_.SetPosSize({1, 2, 100, 50, 10, 20, 200, 100});
+  } else {
+    run_.SetPosSize({10, 20, 200, 100, 1, 2, 100, 50});
+  }
+  Printed p = run_.Run(L"1");
+  EXPECT_EQ(p.Value("place"), "10 20 200 100") << p.Text();
+
+  // A configured width of 0 falls back to the automatic place.
+  run_.SetPosSize({10, 20, 0, 100, 10, 20, 0, 100});
+  p = run_.Run(L"1");
+  EXPECT_NE(p.Value("place"), "10 20 0 100") << p.Text();
+  if (GetParam() == VersionMode::kWin2003) {
+    EXPECT_EQ(p.Value("place"), "8 84 224 188") << "over the keypad\n" << p.Text();
+  } else {
+    const std::string place = p.Value("place");
+    EXPECT_EQ(place.rfind("0 0 ", 0), 0u) << "above the number field\n" << p.Text();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ResultListTest,
+                         ::testing::Values(VersionMode::kNt40, VersionMode::kWinXp,
+                                           VersionMode::kWin2003),
+                         [](const auto& info) { return ModeName(info.param); });
+
+}  // namespace
+}  // namespace overlay_test
