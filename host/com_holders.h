@@ -69,6 +69,7 @@ class ComApartment {
   ~ComApartment() {
     if (SUCCEEDED(result_)) CoUninitialize();
   }
+  HRESULT Result() const { return result_; }
 
  private:
   HRESULT result_;

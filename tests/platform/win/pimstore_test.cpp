@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <atomic>
 #include <thread>
 #include <vector>
@@ -16,6 +17,11 @@
 
 namespace vostarel::testing {
 namespace {
+
+// The text a BSTR holds, "<null>" for none, for comparisons and messages.
+std::wstring TextOf(const BstrHolder& text) {
+  return text.Get() == nullptr ? L"<null>" : std::wstring(text.Get());
+}
 
 constexpr char kContacts[] =
     "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:501\r\nFN:Kim Minji\r\n"
@@ -44,38 +50,38 @@ constexpr NumberGetter kNumberGetters[8] = {
 ContactRead ReadContact(IContact* contact) {
   ContactRead read;
   for (size_t kind = 0; kind < 8; ++kind) {
-    Bstr number;
+    BstrHolder number;
     EXPECT_EQ((contact->*kNumberGetters[kind])(number.Receive()), S_OK) << kind;
     EXPECT_NE(number.Get(), nullptr) << "an absent number is an empty BSTR, not null";
-    read.Numbers[kind] = number.Text();
+    read.Numbers[kind] = TextOf(number);
   }
   EXPECT_EQ(contact->get_Oid(&read.Oid), S_OK);
-  Bstr fileAs;
+  BstrHolder fileAs;
   EXPECT_EQ(contact->get_FileAs(fileAs.Receive()), S_OK);
-  read.FileAs = fileAs.Text();
+  read.FileAs = TextOf(fileAs);
   return read;
 }
 
 // The library's walk: every call and every release in its order.
 std::vector<ContactRead> WalkAddressBook(LONG* liveObjectsDuringWalk = nullptr) {
   std::vector<ContactRead> contacts;
-  ComScope com(COINIT_MULTITHREADED);
+  ComApartment com(COINIT_MULTITHREADED);
   EXPECT_TRUE(SUCCEEDED(com.Result()));
-  ComRef<IPOutlookApp> app;
+  ComPtr<IPOutlookApp> app;
   const HRESULT created = CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER,
                                            IID_IPOutlookApp, app.ReceiveAs<void>());
   EXPECT_EQ(created, S_OK);
   if (!app) return contacts;
   EXPECT_EQ(app->Logon(0), S_OK);
   {
-    ComRef<IFolder> folder;
+    ComPtr<IFolder> folder;
     EXPECT_EQ(app->GetDefaultFolder(olFolderContacts, folder.Receive()), S_OK);
-    ComRef<IPOutlookItemCollection> items;
+    ComPtr<IPOutlookItemCollection> items;
     if (folder) EXPECT_EQ(folder->get_Items(items.Receive()), S_OK);
     int count = 0;
     if (items) EXPECT_EQ(items->get_Count(&count), S_OK);
     for (int index = 1; index <= count; ++index) {
-      ComRef<IContact> contact;
+      ComPtr<IContact> contact;
       EXPECT_EQ(items->Item(index, contact.ReceiveAs<IDispatch>()), S_OK) << index;
       if (!contact) continue;
       if (liveObjectsDuringWalk != nullptr) *liveObjectsDuringWalk = StandInLiveObjects();
@@ -103,8 +109,8 @@ TEST(PimstoreRegistration, Regsvr32RegistersTheDllAsBothThreadedInprocServer) {
 
 TEST(PimstoreRegistration, UnregisteredClassCannotBeCreatedUntilRegisteredAgain) {
   const std::wstring dll = L"\"" + LoadedModulePath(L"pimstore.dll") + L"\"";
-  ComScope com(COINIT_MULTITHREADED);
-  ComRef<IPOutlookApp> app;
+  ComApartment com(COINIT_MULTITHREADED);
+  ComPtr<IPOutlookApp> app;
   ASSERT_EQ(RunRegsvr32(L"/u /s " + dll), 0);
   EXPECT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                              app.ReceiveAs<void>()),
@@ -145,17 +151,17 @@ TEST(PimstoreAddressBook, MissingFileIsAnEmptyAddressBook) {
 
 TEST(PimstoreAddressBook, FoldersNeedALogonAndOutliveTheLogoff) {
   WriteDeviceFile(platform::kContactsFileName, kContacts);
-  ComScope com(COINIT_MULTITHREADED);
-  ComRef<IPOutlookApp> app;
+  ComApartment com(COINIT_MULTITHREADED);
+  ComPtr<IPOutlookApp> app;
   ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                              app.ReceiveAs<void>()),
             S_OK);
   IFolder* untouched = reinterpret_cast<IFolder*>(0xdeadbeef);
   EXPECT_EQ(app->GetDefaultFolder(olFolderContacts, &untouched), E_UNEXPECTED);
   EXPECT_EQ(untouched, nullptr) << "a failure clears the out-parameter";
-  ComRef<IDispatch> item;
+  ComPtr<IDispatch> item;
   EXPECT_EQ(app->GetItemFromOid(501, item.Receive()), E_UNEXPECTED);
-  ComRef<IFolder> folder;
+  ComPtr<IFolder> folder;
 
   ASSERT_EQ(app->Logon(0), S_OK);
   EXPECT_EQ(app->GetDefaultFolder(olFolderCalendar, folder.Receive()), E_NOTIMPL);
@@ -166,12 +172,12 @@ TEST(PimstoreAddressBook, FoldersNeedALogonAndOutliveTheLogoff) {
   ASSERT_EQ(app->Logon(0), S_OK);
   ASSERT_EQ(app->GetDefaultFolder(olFolderContacts, folder.Receive()), S_OK);
   app.Reset();  // the folder keeps its contacts without the application
-  ComRef<IPOutlookItemCollection> items;
+  ComPtr<IPOutlookItemCollection> items;
   ASSERT_EQ(folder->get_Items(items.Receive()), S_OK);
   int count = 0;
   EXPECT_EQ(items->get_Count(&count), S_OK);
   EXPECT_EQ(count, 3);
-  ComRef<IDispatch> contact;
+  ComPtr<IDispatch> contact;
   EXPECT_EQ(items->Item(0, contact.Receive()), E_INVALIDARG);
   EXPECT_EQ(items->Item(4, contact.Receive()), E_INVALIDARG);
   EXPECT_EQ(contact.Get(), nullptr);
@@ -182,21 +188,21 @@ TEST(PimstoreObjects, QueryInterfaceAnswersOwnInterfacesAndNoProxyStandsBetween)
   WriteDeviceFile(platform::kContactsFileName, kContacts);
   for (const DWORD model : {COINIT_MULTITHREADED, COINIT_APARTMENTTHREADED}) {
     std::thread([model] {
-      ComScope com(model);
-      ComRef<IPOutlookApp> app;
+      ComApartment com(model);
+      ComPtr<IPOutlookApp> app;
       ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER,
                                  IID_IPOutlookApp, app.ReceiveAs<void>()),
                 S_OK);
       // A proxy would answer IMarshal; the stand-in's own objects do not.
-      ComRef<IUnknown> marshal;
+      ComPtr<IUnknown> marshal;
       EXPECT_EQ(app->QueryInterface(IID_IMarshal, marshal.ReceiveAs<void>()), E_NOINTERFACE)
           << "apartment model " << model;
       ASSERT_EQ(app->Logon(0), S_OK);
-      ComRef<IDispatch> item;
+      ComPtr<IDispatch> item;
       ASSERT_EQ(app->GetItemFromOid(501, item.Receive()), S_OK);
-      ComRef<IContact> contact;
+      ComPtr<IContact> contact;
       EXPECT_EQ(item->QueryInterface(IID_IContact, contact.ReceiveAs<void>()), S_OK);
-      ComRef<IUnknown> unknown;
+      ComPtr<IUnknown> unknown;
       EXPECT_EQ(item->QueryInterface(IID_IUnknown, unknown.ReceiveAs<void>()), S_OK);
       EXPECT_EQ(static_cast<void*>(unknown.Get()), static_cast<void*>(contact.Get()));
       void* wrong = reinterpret_cast<void*>(0xdeadbeef);
@@ -204,7 +210,7 @@ TEST(PimstoreObjects, QueryInterfaceAnswersOwnInterfacesAndNoProxyStandsBetween)
       EXPECT_EQ(wrong, nullptr);
       EXPECT_EQ(item->AddRef(), 4u);
       EXPECT_EQ(item->Release(), 3u);
-      ComRef<IDispatch> missing;
+      ComPtr<IDispatch> missing;
       EXPECT_EQ(app->GetItemFromOid(999, missing.Receive()), E_INVALIDARG);
     }).join();
   }
@@ -216,9 +222,9 @@ TEST(PimstoreObjects, ModuleCanUnloadOnlyWithoutLiveObjects) {
   const auto canUnload = reinterpret_cast<CanUnload>(
       reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"pimstore.dll"), "DllCanUnloadNow")));
   ASSERT_NE(canUnload, nullptr);
-  ComScope com(COINIT_MULTITHREADED);
+  ComApartment com(COINIT_MULTITHREADED);
   {
-    ComRef<IPOutlookApp> app;
+    ComPtr<IPOutlookApp> app;
     ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                                app.ReceiveAs<void>()),
               S_OK);
@@ -237,22 +243,22 @@ HRESULT CallSlot(void* object, int slot, Arguments... arguments) {
 
 TEST(PimstoreObjects, MethodsSitInThePlatformsVtableSlots) {
   WriteDeviceFile(platform::kContactsFileName, kContacts);
-  ComScope com(COINIT_MULTITHREADED);
-  ComRef<IPOutlookApp> app;
+  ComApartment com(COINIT_MULTITHREADED);
+  ComPtr<IPOutlookApp> app;
   ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER, IID_IPOutlookApp,
                              app.ReceiveAs<void>()),
             S_OK);
   // IPOutlookApp: Logon 7, Logoff 8, GetDefaultFolder 10, GetItemFromOid 12.
   ASSERT_EQ(CallSlot(app.Get(), 7, 0L), S_OK);
-  ComRef<IFolder> folder;
+  ComPtr<IFolder> folder;
   ASSERT_EQ(CallSlot(app.Get(), 10, static_cast<int>(olFolderContacts), folder.Receive()), S_OK);
   // IFolder: get_Items 7. IPOutlookItemCollection: get_Count 8, Item 11.
-  ComRef<IPOutlookItemCollection> items;
+  ComPtr<IPOutlookItemCollection> items;
   ASSERT_EQ(CallSlot(folder.Get(), 7, items.Receive()), S_OK);
   int count = 0;
   ASSERT_EQ(CallSlot(items.Get(), 8, &count), S_OK);
   EXPECT_EQ(count, 3);
-  ComRef<IDispatch> contact;
+  ComPtr<IDispatch> contact;
   ASSERT_EQ(CallSlot(items.Get(), 11, 2, contact.Receive()), S_OK);
 
   // IContact: getters from slot 7 in published order, get_Oid at 111.
@@ -262,19 +268,19 @@ TEST(PimstoreObjects, MethodsSitInThePlatformsVtableSlots) {
   } getters[] = {{13, L"m"},  {18, L"h1"}, {22, L"h2"}, {16, L"w1"},      {30, L"w2"},
                  {24, L"c"},  {51, L"r"},  {26, L"a"},  {52, L"Lee, Jun"}};
   for (const auto& getter : getters) {
-    Bstr text;
+    BstrHolder text;
     EXPECT_EQ(CallSlot(contact.Get(), getter.Slot, text.Receive()), S_OK) << getter.Slot;
-    EXPECT_EQ(text.Text(), getter.Expected) << "slot " << getter.Slot;
+    EXPECT_EQ(TextOf(text), getter.Expected) << "slot " << getter.Slot;
   }
   long oid = 0;
   EXPECT_EQ(CallSlot(contact.Get(), 111, &oid), S_OK);
   EXPECT_EQ(oid, 2);
   // Neighbouring slots are other properties, not implemented.
-  Bstr other;
+  BstrHolder other;
   EXPECT_EQ(CallSlot(contact.Get(), 9, other.Receive()), E_NOTIMPL);  // BusinessFaxNumber
   EXPECT_EQ(other.Get(), nullptr);
 
-  ComRef<IDispatch> byOid;
+  ComPtr<IDispatch> byOid;
   ASSERT_EQ(CallSlot(app.Get(), 12, 501L, byOid.Receive()), S_OK);
   ASSERT_EQ(CallSlot(app.Get(), 8), S_OK);
 }
@@ -286,13 +292,13 @@ TEST(PimstoreDisplay, DisplayShowsTheContactOwnedByTheLogonWindowUntilDismissed)
   ASSERT_NE(owner, nullptr);
   const LONG displaysBefore = StandInDisplayCount();
   {
-    ComScope com(COINIT_MULTITHREADED);
-    ComRef<IPOutlookApp> app;
+    ComApartment com(COINIT_MULTITHREADED);
+    ComPtr<IPOutlookApp> app;
     ASSERT_EQ(CoCreateInstance(CLSID_Application, nullptr, CLSCTX_INPROC_SERVER,
                                IID_IPOutlookApp, app.ReceiveAs<void>()),
               S_OK);
     ASSERT_EQ(app->Logon(static_cast<long>(reinterpret_cast<LONG_PTR>(owner))), S_OK);
-    ComRef<IContact> contact;
+    ComPtr<IContact> contact;
     ASSERT_EQ(app->GetItemFromOid(501, contact.ReceiveAs<IDispatch>()), S_OK);
 
     // A second thread reads the card while it is up, then dismisses it.
