@@ -124,6 +124,29 @@ if [[ ! -f "$fontlink_marker" ]]; then
   exec 9>&-
 fi
 
+# Test programs that open and close many top-level windows run them
+# unmanaged: with no window manager on the test display, Wine otherwise
+# waits two seconds for each hidden window to be withdrawn.
+unmanaged_marker="$prefix/.vostarel-unmanaged-v1"
+if [[ ! -f "$unmanaged_marker" ]]; then
+  exec 9>"$prefix.lock"
+  flock 9
+  if [[ ! -f "$unmanaged_marker" ]]; then
+    (
+      unset DISPLAY WAYLAND_DISPLAY
+      export WINEDEBUG=-all
+      for program in vostarel_settings_tests.exe; do
+        "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
+          /v Managed /d N /f </dev/null >/dev/null 2>&1
+      done
+      "$wineserver" -w
+    )
+    touch "$unmanaged_marker"
+  fi
+  flock -u 9
+  exec 9>&-
+fi
+
 export WINEDEBUG="${VOSTAREL_WINEDEBUG:--all}"
 # Desktop menu entries for anything the program installs stay out of $HOME.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"

@@ -38,6 +38,18 @@ struct DialerWindowState {
   wchar_t SavedSoftKeyCaption[kSoftKeyCaptionCapacity] = {};
 };
 
+// What the settings sheet works with while it is open.
+struct SettingsSheetState {
+  // Set by the pages whose changes need the stores loaded again (a
+  // store-loading box, a spelling table); read after the sheet closes.
+  BOOL ReloadStores = FALSE;
+  // Set by every command that reaches the Commands page; the page writes
+  // the commands on apply only when it is set.
+  BOOL CommandsChanged = FALSE;
+  // The Commands page's list view while the page exists.
+  HWND CommandList = nullptr;
+};
+
 struct DialHelper {
   // Loads the settings and the user dictionary, takes the index's label
   // texts from the module's strings 810..818, starts with empty stores and no
@@ -53,6 +65,7 @@ struct DialHelper {
   ContactIndex Index;  // spelling context, labels, the three stores, results
   // Window layer.
   DialerWindowState Window;
+  SettingsSheetState Sheet;
 };
 
 // The previous procedures are written on the loader thread and read on the

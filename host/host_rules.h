@@ -55,6 +55,20 @@ constexpr VersionFlags VersionFlagsFor(uint32_t major, uint32_t minor) {
   return VersionFlags{major >= 5, major >= 5 && minor >= 2};
 }
 
+// SystemParametersInfoW's platform-type query (SPI_GETPLATFORMTYPE on the
+// device; desktop Windows has no such query and fails it) and its buffer.
+inline constexpr unsigned kGetPlatformType = 257;
+inline constexpr unsigned kPlatformTypeCapacity = 80;
+
+// Whether a platform type names the Pocket PC: "PocketPC" in any letter case.
+inline bool IsPocketPcPlatformType(const char16_t* type) {
+  if (type == nullptr) return false;
+  constexpr char16_t kPocketPc[] = u"PocketPC";
+  const size_t length = sizeof(kPocketPc) / sizeof(char16_t) - 1;
+  // The whole text, not a part of it: the name must start at 0 and end it.
+  return FindTextIgnoringAsciiCase(type, kPocketPc) == 0 && type[length] == 0;
+}
+
 // How often and how far apart the loader thread looks for the dialer
 // window: about 1000 seconds in all.
 inline constexpr uint32_t kDialerPollCount = 10000;

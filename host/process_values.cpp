@@ -12,6 +12,7 @@ const wchar_t* g_productName = nullptr;
 int g_productNameLength = 0;
 bool g_version5 = false;
 bool g_version52 = false;
+bool g_pocketPcPlatform = false;
 DialHelper* g_mainObject = nullptr;
 uint32_t g_lastCallLogSize = 0;
 
@@ -28,6 +29,13 @@ void RecordVersionFlags() {
   g_version52 = flags.Version52;
 }
 
+void RecordPlatformType() {
+  wchar_t type[kPlatformTypeCapacity] = {};
+  if (!SystemParametersInfoW(kGetPlatformType, kPlatformTypeCapacity, type, 0)) return;
+  type[kPlatformTypeCapacity - 1] = 0;
+  g_pocketPcPlatform = IsPocketPcPlatformType(AsUtf16(type));
+}
+
 void RecordModule(HINSTANCE instance) {
   g_moduleInstance = instance;
   // With no buffer, LoadStringW hands out the resource text in place and
@@ -42,6 +50,7 @@ void RecordModule(HINSTANCE instance) {
 
 void RecordProcessValues(HINSTANCE instance) {
   RecordVersionFlags();
+  RecordPlatformType();
   RecordModule(instance);
 }
 

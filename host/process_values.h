@@ -23,6 +23,11 @@ extern int g_productNameLength;
 extern bool g_version5;
 extern bool g_version52;
 
+// Whether the system is a Pocket PC (the platform type that
+// SystemParametersInfoW reports is "PocketPC" in any letter case). Only the
+// menu bars of the library's dialogs read it.
+extern bool g_pocketPcPlatform;
+
 // The one main object: null until it is fully constructed, null in any host
 // other than the phone application, null again after process detach.
 extern DialHelper* g_mainObject;
@@ -34,7 +39,8 @@ extern DialHelper* g_mainObject;
 extern uint32_t g_lastCallLogSize;
 
 // The first steps of process attach, in every host: the version flags from
-// the system's version record, the module instance and the product name.
+// the system's version record, the platform type, the module instance and
+// the product name.
 void RecordProcessValues(HINSTANCE instance);
 
 // Whether this process is the phone application: its executable path ends

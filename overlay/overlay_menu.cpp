@@ -7,6 +7,7 @@
 #include "process_values.h"
 #include "resource_ids.h"
 #include "result_list.h"
+#include "settings_sheet.h"
 #include "store_loaders.h"
 
 namespace vostarel {
@@ -44,8 +45,6 @@ void ReloadStores(DialHelper& helper) {
 
 }  // namespace
 
-void ShowSettingsSheet(HWND, int) {}
-
 void ShowOverlayMenu(DialHelper& helper, int x, int y) {
   HMENU menu = OverlayMenu();
   if (menu == nullptr) return;
@@ -66,7 +65,7 @@ void RunOverlayCommand(DialHelper& helper, UINT commandId) {
       RefreshResultList(helper);
       break;
     case OverlayActionKind::OpenSettings:
-      ShowSettingsSheet(helper.Window.Dialer, action.SettingsPage);
+      ShowSettingsSheet(helper, helper.Window.Dialer, action.SettingsPage);
       RefreshResultList(helper);
       break;
     case OverlayActionKind::Exit:

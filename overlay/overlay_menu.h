@@ -13,8 +13,5 @@ struct DialHelper;
 void ShowOverlayMenu(DialHelper& helper, int x, int y);
 // Runs one overlay command; other IDs (0 for a dismissed menu) do nothing.
 void RunOverlayCommand(DialHelper& helper, UINT commandId);
-// The settings sheet at `page`, parented by the dialer. The sheet itself is
-// not built yet: this does nothing, and the callers still refresh after it.
-void ShowSettingsSheet(HWND parent, int page);
 
 }  // namespace vostarel

@@ -18,8 +18,10 @@ struct OverlayAction {
   int32_t SettingsPage;  // 0..4 for OpenSettings, otherwise 0
 };
 
-// 20102 reloads, 20103..20107 open the settings sheet at page ID - 20103
-// (20107 has no menu item but is handled), 20108 exits.
+// 20102 reloads, 20108 exits, 20103..20107 open the settings sheet at the
+// page the item's caption names: 20103 "일반" General (0), 20104 "위치"
+// Position (1), 20105 "명령" Commands (3), 20106 "정보" About (4); 20107
+// has no menu item but is handled, also as About.
 OverlayAction OverlayCommandKind(uint32_t commandId);
 
 }  // namespace vostarel

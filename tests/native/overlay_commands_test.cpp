@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "command_action.h"
 #include "dialer_keys.h"
@@ -51,10 +52,12 @@ TEST(OverlayCommandAction, ExeAndSpaceInAnyCaseSplitsFileFromParameters) {
 
 TEST(OverlayMenuCommands, ReloadSettingsPagesAndExitByCommandId) {
   EXPECT_EQ(OverlayCommandKind(20102).Kind, OverlayActionKind::Reload);
-  for (uint32_t id = 20103; id <= 20107; ++id) {
+  // Each settings item opens the page its caption names.
+  const std::pair<uint32_t, int32_t> pages[] = {{20103, 0}, {20104, 1}, {20105, 3}, {20106, 4}, {20107, 4}};
+  for (const auto& [id, page] : pages) {
     const OverlayAction action = OverlayCommandKind(id);
     EXPECT_EQ(action.Kind, OverlayActionKind::OpenSettings) << id;
-    EXPECT_EQ(action.SettingsPage, static_cast<int32_t>(id - 20103)) << id;
+    EXPECT_EQ(action.SettingsPage, page) << id;
   }
   EXPECT_EQ(OverlayCommandKind(20108).Kind, OverlayActionKind::Exit);
   for (uint32_t id : {0u, 20101u, 20109u, 34661u}) {

@@ -1,0 +1,102 @@
+#include "phone_screen_sheet.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace vostarel {
+namespace {
+
+// Control IDs of the desktop sheet's own buttons (the same in every
+// desktop comctl32): OK, Cancel, Help and Apply.
+constexpr int kSheetButtonIds[] = {IDOK, IDCANCEL, IDHELP, 0x3021};
+constexpr UINT_PTR kSubclassId = 0x7653;  // any number unique to this file
+constexpr int kSelectedTabGrowth = 4;     // pixels a selected tab is wider
+constexpr int kMargin = 2;                // pixels around the tabs
+
+// The area the sheet covers: its owner's top-level window, whose caption
+// stands for the device's title bar, which the sheet's title takes over
+// there; the work area when the sheet has no owner.
+RECT PhoneScreen(HWND sheet) {
+  RECT area{};
+  HWND owner = GetWindow(sheet, GW_OWNER);
+  if (owner != nullptr) owner = GetAncestor(owner, GA_ROOT);
+  if (owner == nullptr || !GetWindowRect(owner, &area)) {
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  return area;
+}
+
+// One row of equally wide tabs across the tab control, as on the device:
+// the desktop sheet's tabs wrap into several rows on a narrow screen and
+// take the pages' room.
+void UseOneRowOfTabs(HWND tabs, int width) {
+  const int count = TabCtrl_GetItemCount(tabs);
+  RECT first{};
+  if (count <= 0 || !TabCtrl_GetItemRect(tabs, 0, &first)) return;
+  const LONG_PTR style = GetWindowLongPtrW(tabs, GWL_STYLE);
+  SetWindowLongPtrW(tabs, GWL_STYLE,
+                    (style & ~static_cast<LONG_PTR>(TCS_MULTILINE)) | TCS_FIXEDWIDTH);
+  // A few pixels stay free for the selected tab, which is drawn wider.
+  TabCtrl_SetItemSize(tabs, (width - kSelectedTabGrowth) / count, first.bottom - first.top);
+}
+
+// Sizes the shown page to the display area of the tabs.
+void FitCurrentPage(HWND sheet) {
+  HWND page = PropSheet_GetCurrentPageHwnd(sheet);
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  if (page == nullptr || tabs == nullptr) return;
+  RECT display{};
+  GetWindowRect(tabs, &display);
+  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&display), 2);
+  TabCtrl_AdjustRect(tabs, FALSE, &display);
+  MoveWindow(page, display.left, display.top, display.right - display.left,
+             display.bottom - display.top, TRUE);
+}
+
+// Pages are made when first shown, at their template's size: each one is
+// fitted once the sheet has switched to it.
+LRESULT CALLBACK SheetSubclassProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam,
+                                   UINT_PTR, DWORD_PTR) {
+  const LRESULT result = DefSubclassProc(sheet, message, wParam, lParam);
+  switch (message) {
+    case PSM_SETCURSEL:
+    case PSM_SETCURSELID:
+      FitCurrentPage(sheet);
+      break;
+    case WM_NOTIFY:
+      if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        FitCurrentPage(sheet);
+      }
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(sheet, SheetSubclassProc, kSubclassId);
+      break;
+    default:
+      break;
+  }
+  return result;
+}
+
+}  // namespace
+
+void FitSheetToPhoneScreen(HWND sheet) {
+  for (int id : kSheetButtonIds) {
+    HWND button = GetDlgItem(sheet, id);
+    if (button != nullptr) ShowWindow(button, SW_HIDE);
+  }
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  if (tabs == nullptr) return;
+
+  const RECT screen = PhoneScreen(sheet);
+  MoveWindow(sheet, screen.left, screen.top, screen.right - screen.left, screen.bottom - screen.top,
+             TRUE);
+  RECT client{};
+  GetClientRect(sheet, &client);
+  const int tabsWidth = client.right - 2 * kMargin;
+  UseOneRowOfTabs(tabs, tabsWidth);
+  MoveWindow(tabs, kMargin, kMargin, tabsWidth, client.bottom - 2 * kMargin, TRUE);
+  FitCurrentPage(sheet);
+  SetWindowSubclass(sheet, SheetSubclassProc, kSubclassId, 0);
+}
+
+}  // namespace vostarel
