@@ -66,13 +66,7 @@ void OnDialerSize(DialHelper& helper) {
     PlaceResultList(helper, false);
     return;
   }
-  CreateResultList(helper);
-  // A new list starts hidden; a state left at "shown" by the destroyed list
-  // would keep the next refresh from ever showing it.
-  if (state.ListVisibility == kListShown) {
-    state.ListVisibility = kListHidden;
-    RefreshResultList(helper);
-  }
+  RemakeResultList(helper);
 }
 
 void OnNotify(DialHelper& helper, const NMHDR& notice, LRESULT& result) {

@@ -67,6 +67,13 @@ void SetColumnWidth(HWND list, int width) {
   SendMessageW(list, LVM_SETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
 }
 
+// The column as wide as the list's client area (see desktop_values.h).
+void FitColumnToClientArea(HWND list) {
+  RECT client{};
+  GetClientRect(list, &client);
+  SetColumnWidth(list, client.right);
+}
+
 // The soft-key bar button by command ID; false when there is no bar or no
 // such button.
 bool SoftKeyText(HWND dialer, UINT command, UINT mask, wchar_t* text, int capacity, bool set) {
@@ -127,6 +134,21 @@ void CreateResultList(DialHelper& helper) {
   PlaceResultList(helper, false);
 }
 
+void RemakeResultList(DialHelper& helper) {
+  DialerWindowState& state = helper.Window;
+  const bool wasShown = state.ListVisibility == kListShown;
+  CreateResultList(helper);
+  if (!wasShown || state.ResultList == nullptr) return;
+  // The state still says "shown", so the refresh neither saves the soft
+  // key's caption again (it would save the relabelled one and lose the
+  // dialer's own) nor shows the new window, which is shown here unless the
+  // refresh found nothing to show and went through the hiding itself.
+  RefreshResultList(helper);
+  if (state.ListVisibility == kListShown) {
+    SetWindowPos(state.ResultList, HWND_TOP, 0, 0, 0, 0, kListShown);
+  }
+}
+
 void PlaceResultList(DialHelper& helper, bool expanded) {
   DialerWindowState& state = helper.Window;
   state.Expanded = expanded ? TRUE : FALSE;
@@ -134,7 +156,11 @@ void PlaceResultList(DialHelper& helper, bool expanded) {
   const ListRect place = ChooseListRect(GatherPlacementInput(helper, expanded));
   SetWindowPos(state.ResultList, HWND_TOP, place.Left, place.Top, place.Width, place.Height,
                SWP_NOOWNERZORDER);
-  SetColumnWidth(state.ResultList, place.Width);
+  if (kColumnFitsClientArea) {
+    FitColumnToClientArea(state.ResultList);
+  } else {
+    SetColumnWidth(state.ResultList, place.Width);
+  }
   InvalidateRect(state.ResultList, nullptr, TRUE);
 }
 
@@ -190,6 +216,7 @@ void RefreshResultList(DialHelper& helper) {
   if (list != nullptr) {
     SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(list, LVM_SETITEMCOUNT, helper.Index.Results.Count, LVSICF_NOINVALIDATEALL);
+    if (kColumnFitsClientArea) FitColumnToClientArea(list);  // a vertical scroll bar may have come or gone
     LVITEMW selectFirst{};
     selectFirst.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     selectFirst.state = LVIS_SELECTED | LVIS_FOCUSED;

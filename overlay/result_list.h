@@ -15,6 +15,10 @@ inline constexpr int kResultListId = 43295;
 // Creates the (hidden) list window as a child of the dialer, records it and
 // places it at its normal place. The visibility state is not changed.
 void CreateResultList(DialHelper& helper);
+// Creates the list again after the dialer destroyed it. A list that was
+// shown is shown again, filled, with the soft key still relabelled and the
+// dialer's own caption still saved; a hidden one stays hidden.
+void RemakeResultList(DialHelper& helper);
 // Records `expanded`, then moves the list over the whole dialer (expanded)
 // or to its configured or automatic place, sizes its column to its width
 // and repaints it.

@@ -17,7 +17,7 @@ constexpr wchar_t kKeypadClass[] = L"DialerKeypad";
 constexpr int kTalkButtonId = 1001;
 constexpr int kFirstKeyId = 1100;
 
-// Layout of the 240 x 320 client area.
+// Layout of the 240 x 320 client area; other sizes move it (DialerOffset).
 constexpr RECT kStatusRect{8, 4, 232, 22};
 constexpr RECT kFieldPanelRect{8, 26, 232, 78};
 constexpr RECT kFieldRect{14, 33, 226, 71};
@@ -37,6 +37,45 @@ HWND MakeChild(const wchar_t* className, DWORD style, const RECT& rect, HWND par
 }
 
 void SetStatus(Dialer& d, const std::wstring& text) { SetWindowTextW(d.status, text.c_str()); }
+
+// How far the layout moves in a client area of another size than 240 x 320:
+// centred across; the keypad and talk key keep to the bottom, and the number
+// field stays right above the keypad, so the room above it changes with the
+// height.
+POINT DialerOffset(int width, int height) {
+  return {(width - kDialerClientWidth) / 2, height - kDialerClientHeight};
+}
+
+POINT DialerOffset(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  return DialerOffset(client.right, client.bottom);
+}
+
+RECT Moved(RECT rect, int dx, int dy) {
+  OffsetRect(&rect, dx, dy);
+  return rect;
+}
+
+// Moved without copying the old pixels along: LayOutDialer repaints all.
+void MoveChild(HWND child, const RECT& rect) {
+  if (child != nullptr) {
+    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+  }
+}
+
+void LayOutDialer(const Dialer& d, int width, int height) {
+  const POINT offset = DialerOffset(width, height);
+  MoveChild(d.status, Moved(kStatusRect, offset.x, 0));
+  // A shorter dialer pushes the number field's panel over the status line,
+  // which then gives way.
+  if (d.status != nullptr) ShowWindow(d.status, offset.y >= 0 ? SW_SHOWNA : SW_HIDE);
+  MoveChild(d.numberField, Moved(kFieldRect, offset.x, offset.y));
+  MoveChild(d.keypad, Moved(kKeypadRect, offset.x, offset.y));
+  MoveChild(d.talkButton, Moved(kTalkRect, offset.x, offset.y));
+  RedrawWindow(d.window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
 
 void OnTypedChar(Dialer& d, wchar_t c) {
   auto next = ApplyTypedChar(ToU16(WindowText(d.numberField)), static_cast<char16_t>(c));
@@ -61,6 +100,7 @@ void OnCommand(Dialer& d, WORD id, WORD code, LPARAM lParam) {
   if (id == d.profile.softKeyCommand) {
     OnSoftKey(d);
   } else if (id == d.profile.historyCommand) {
+    ++d.historyOpens;
     ShowCallHistory(d.window, d.look);
   } else if (id == IDM_QUIT) {
     DestroyWindow(d.window);
@@ -97,8 +137,9 @@ void PaintFace(const Dialer& d, HDC dc) {
   FillRect(dc, &client, d.look.faceBrush.Brush());
   HGDIOBJ oldBrush = SelectObject(dc, d.look.fieldBrush.Get());
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
-  RoundRect(dc, kFieldPanelRect.left, kFieldPanelRect.top, kFieldPanelRect.right + 1, kFieldPanelRect.bottom + 1,
-            12, 12);
+  const POINT offset = DialerOffset(d.window);
+  const RECT panel = Moved(kFieldPanelRect, offset.x, offset.y);
+  RoundRect(dc, panel.left, panel.top, panel.right + 1, panel.bottom + 1, 12, 12);
   SelectObject(dc, oldPen);
   SelectObject(dc, oldBrush);
 }
@@ -143,6 +184,8 @@ LRESULT CALLBACK DialerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       if (wParam == kTalkButtonId) DrawTalkButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), d->look);
       return TRUE;
     case WM_SIZE:
+      LayOutDialer(*d, LOWORD(lParam), HIWORD(lParam));
+      PlaceSoftKeyBar(*d);
       d->extension->ForwardToDialpadProc(hwnd, message, wParam, lParam);
       return 0;
     case WM_MOVE:
@@ -194,6 +237,8 @@ LRESULT CALLBACK FieldWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     case WM_KEYUP:
     case WM_CHAR:
       return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+    case kNumberChangedMessage:
+      return 0;  // a notice for whoever watches the field; the edit control has no use for it
     default:
       return CallWindowProcW(g_editProc, hwnd, message, wParam, lParam);
   }
@@ -252,10 +297,14 @@ HWND CreateDialer(HINSTANCE instance, Dialer& d) {
   if (d.window == nullptr) return nullptr;
 
   d.status = MakeChild(L"STATIC", SS_LEFT | SS_NOPREFIX | SS_ENDELLIPSIS, kStatusRect, d.window, d.profile.statusId);
-  d.numberField = MakeChild(L"EDIT", ES_CENTER | ES_AUTOHSCROLL | ES_READONLY, kFieldRect, d.window,
-                            d.profile.numberFieldId);
+  // The field gets its ID only once cprog's own procedure is in place. An
+  // extension looks for the field by its ID from another thread; one that
+  // found it earlier would put its procedure in first and end up behind
+  // cprog's, which keeps the "number changed" message to itself.
+  d.numberField = MakeChild(L"EDIT", ES_CENTER | ES_AUTOHSCROLL | ES_READONLY, kFieldRect, d.window, 0);
   g_editProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(d.numberField, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FieldWndProc)));
+  SetWindowLongPtrW(d.numberField, GWLP_ID, d.profile.numberFieldId);
   d.keypad = MakeChild(kKeypadClass, WS_CLIPCHILDREN, kKeypadRect, d.window, kKeypadAreaId);
   d.talkButton = MakeChild(L"BUTTON", BS_OWNERDRAW, kTalkRect, d.window, kTalkButtonId);
   CreateKeys(d);
@@ -269,6 +318,26 @@ HWND CreateDialer(HINSTANCE instance, Dialer& d) {
   UpdateWindow(d.window);
   SetFocus(d.window);
   return d.window;
+}
+
+void PasteNumber(Dialer& d, std::u16string_view number) {
+  const std::wstring current = WindowText(d.numberField);
+  const std::wstring added = ToWide(FittingPaste(ToU16(current), number));
+  if (added.empty()) return;
+  // Through the edit control's own selection, so no WM_SETTEXT reaches the
+  // field: the change is announced by the field's "number changed" message.
+  const WPARAM end = current.size();
+  SendMessageW(d.numberField, EM_SETSEL, end, end);
+  SendMessageW(d.numberField, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
+  SendMessageW(d.numberField, kNumberChangedMessage, 0, 0);
+}
+
+void ResizeDialer(Dialer& d, int width, int height) {
+  RECT frame{0, 0, width, height};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(d.window, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongPtrW(d.window, GWL_EXSTYLE)));
+  SetWindowPos(d.window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PlaceCall(Dialer& d, std::wstring number, const std::wstring& name) {

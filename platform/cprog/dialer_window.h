@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/dialer_profile.h"
@@ -20,6 +21,9 @@ inline constexpr int kDialerClientHeight = 320;
 inline constexpr WORD kTalkHotKey = 0x72;
 // The talk key's virtual key on the device (VK_TTALK).
 inline constexpr UINT kTalkVirtualKey = VK_F3;
+// The number field's "number changed" message: the dialer sends it to the
+// field after changing the text other than through WM_SETTEXT (a paste).
+inline constexpr UINT kNumberChangedMessage = WM_USER + 1;
 
 // Everything the dialer owns. One per process.
 struct Dialer {
@@ -33,9 +37,11 @@ struct Dialer {
   DialerLook look;
   std::vector<std::string> placedCalls;  // "NUMBER\tNAME", UTF-8, oldest first
   int softKeyPresses = 0;
+  int historyOpens = 0;  // call-history commands that reached the dialer
   // What the popup-menu answerer saw (menu_answerer.h).
   std::vector<std::vector<std::string>> answeredMenus;
   std::vector<std::string> closedBoxes;
+  std::vector<std::string> closedContactCards;  // "OID\tFILEAS"
 };
 
 // Creates the dialer for d.profile, shown. Null on failure.
@@ -45,6 +51,14 @@ HWND CreateDialer(HINSTANCE instance, Dialer& d);
 // has put its own in front of it.
 WNDPROC DialerOwnProc();
 WNDPROC NumberFieldOwnProc();
+
+// Pastes `number` at the end of the number field (what still fits of its
+// dialable characters) and announces it with kNumberChangedMessage.
+void PasteNumber(Dialer& d, std::u16string_view number);
+
+// Gives the dialer a client area of width x height. The keypad and the talk
+// key stay at the bottom with the number field right above them.
+void ResizeDialer(Dialer& d, int width, int height);
 
 // Places the call, as the dialer's talk key or a call request does.
 void PlaceCall(Dialer& d, std::wstring number, const std::wstring& name);

@@ -94,6 +94,12 @@ void PostOneKey(Dialer& d, const Key& key) {
     case KeyKind::kRowHold: PostRowHold(w); break;
     case KeyKind::kMenu: PostMenuButton(w); break;
     case KeyKind::kPick: ArmMenuChoice(d, key.id); break;
+    case KeyKind::kSysMenu: PostMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, L' '); break;  // Alt+Space
+    case KeyKind::kPaste: PasteNumber(d, key.text); break;
+    case KeyKind::kResize: ResizeDialer(d, static_cast<int>(key.width), static_cast<int>(key.height)); break;
+    case KeyKind::kDropList:
+      if (HWND list = GetDlgItem(w, kResultListId)) DestroyWindow(list);
+      break;
   }
 }
 

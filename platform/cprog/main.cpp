@@ -63,6 +63,8 @@ PrintedState CollectState(const Dialer& d) {
   state.calls = d.placedCalls;
   state.menus = d.answeredMenus;
   state.boxes = d.closedBoxes;
+  state.historyOpens = d.historyOpens;
+  state.displays = d.closedContactCards;
   if (!IsWindow(d.window)) return state;
   state.number = ToUtf8(WindowText(d.numberField));
   HWND list = GetDlgItem(d.window, kResultListId);
@@ -87,8 +89,10 @@ int RunMessageLoop() {
 
 // Ends the message loop, closing a popup menu first: its own loop would
 // otherwise keep running.
-void CALLBACK OnExitTimer(HWND, UINT, UINT_PTR id, DWORD) {
-  KillTimer(nullptr, id);
+// The timer stays armed: a modal loop that was running (a property sheet,
+// say) may have taken the quit message for its own end, and the next tick
+// asks again until the main loop has seen it.
+void CALLBACK OnExitTimer(HWND, UINT, UINT_PTR, DWORD) {
   EndMenu();
   PostQuitMessage(0);
 }

@@ -1,7 +1,9 @@
 #include "menu_answerer.h"
 
+#include <optional>
 #include <string>
 
+#include "stand_in_counters.h"
 #include "wide_text.h"
 
 namespace vostarel::cprog {
@@ -76,7 +78,9 @@ void AnswerMenu(Dialer& d, HWND popup) {
   d.answeredMenus.push_back(lines);
   g_choicePending = false;
   if (steps == 0) {
-    PostKeyTo(popup, VK_ESCAPE);
+    // Closes the whole menu. Escape would only step back out of a menu
+    // opened from a menu bar or the system menu's keyboard interface.
+    EndMenu();
     return;
   }
   for (int i = 0; i < steps; ++i) PostKeyTo(popup, VK_DOWN);
@@ -94,6 +98,28 @@ void AnswerBox(Dialer& d, HWND box) {
   PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
+// The stand-in address book (pimstore.dll, in this process while the
+// extension uses it) shows a contact as a message box titled with the
+// contact's FileAs, or "Contact" without one, and records what it showed.
+constexpr wchar_t kAddressBookModule[] = L"pimstore.dll";
+constexpr wchar_t kUntitledCardCaption[] = L"Contact";
+constexpr DWORD kFileAsCapacity = 256;
+using LastDisplayedFunction = decltype(&StandInLastDisplayed);
+
+// "OID\tFILEAS" of the contact that `box` shows when it is the address
+// book's card: titled as the contact the address book displayed last.
+std::optional<std::string> ContactCardShowing(HWND box) {
+  HMODULE addressBook = GetModuleHandleW(kAddressBookModule);
+  if (addressBook == nullptr) return std::nullopt;
+  const auto lastDisplayed = reinterpret_cast<LastDisplayedFunction>(
+      reinterpret_cast<void*>(GetProcAddress(addressBook, "StandInLastDisplayed")));
+  LONG oid = 0;
+  wchar_t fileAs[kFileAsCapacity] = {};
+  if (lastDisplayed == nullptr || !lastDisplayed(&oid, fileAs, kFileAsCapacity)) return std::nullopt;
+  if (WindowText(box) != (fileAs[0] != L'\0' ? fileAs : kUntitledCardCaption)) return std::nullopt;
+  return std::to_string(oid) + "\t" + ToUtf8(fileAs);
+}
+
 void CALLBACK OnAnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
   Dialer* d = g_answering;
   if (d == nullptr) return;
@@ -101,7 +127,13 @@ void CALLBACK OnAnswerTimer(HWND, UINT, UINT_PTR, DWORD) {
     if (HWND popup = VisibleWindowOfThread(kPopupMenuClass)) AnswerMenu(*d, popup);
   }
   HWND box = VisibleWindowOfThread(kDialogClass);
-  if (box != nullptr && WindowText(box) == kAnsweredBoxCaption) AnswerBox(*d, box);
+  if (box == nullptr) return;
+  if (WindowText(box) == kAnsweredBoxCaption) {
+    AnswerBox(*d, box);
+  } else if (const auto contact = ContactCardShowing(box)) {
+    d->closedContactCards.push_back(*contact);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+  }
 }
 
 }  // namespace

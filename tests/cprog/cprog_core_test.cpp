@@ -121,6 +121,43 @@ TEST(KeySequenceTest, ReadsTheGestureMenuAndPickKeys) {
   }
 }
 
+TEST(KeySequenceTest, ReadsTheDialerChangingKeys) {
+  const KeySequenceResult result =
+      ParseKeySequence(u"1{PASTE:+82*1#0}{RESIZE:300,4000}{SYSMENU}{DROPLIST}{RESIZE:1,1}");
+  ASSERT_TRUE(result.keys.has_value());
+  ASSERT_EQ(result.keys->size(), 6u);
+  const std::vector<Key>& keys = *result.keys;
+  EXPECT_EQ(keys[0], (Key{KeyKind::kChar, u'1'}));
+  EXPECT_EQ(keys[1].kind, KeyKind::kPaste);
+  EXPECT_EQ(keys[1].text, u"+82*1#0");
+  EXPECT_EQ(keys[2].kind, KeyKind::kResize);
+  EXPECT_EQ(keys[2].width, 300u);
+  EXPECT_EQ(keys[2].height, 4000u);
+  EXPECT_EQ(keys[3], (Key{KeyKind::kSysMenu}));
+  EXPECT_EQ(keys[4], (Key{KeyKind::kDropList}));
+  EXPECT_EQ(keys[5].width, 1u);
+  EXPECT_EQ(keys[5].height, 1u);
+
+  const std::u16string longest(kNumberCapacity, u'5');
+  EXPECT_EQ(ParseKeySequence(u"{PASTE:" + longest + u"}").keys->at(0).text, longest);
+}
+
+TEST(KeySequenceTest, RejectsPastesAndSizesItCannotUse) {
+  const std::u16string tooLong(kNumberCapacity + 1, u'5');
+  for (const std::u16string& bad :
+       {std::u16string(u"{PASTE:}"), std::u16string(u"{PASTE:12a}"), std::u16string(u"{PASTE:1 2}"),
+        u"{PASTE:" + tooLong + u"}", std::u16string(u"{RESIZE:}"), std::u16string(u"{RESIZE:240}"),
+        std::u16string(u"{RESIZE:240,}"), std::u16string(u"{RESIZE:,320}"),
+        std::u16string(u"{RESIZE:0,320}"), std::u16string(u"{RESIZE:240,0}"),
+        std::u16string(u"{RESIZE:12345,320}"), std::u16string(u"{RESIZE:240,320,1}"),
+        std::u16string(u"{RESIZE:-240,320}"), std::u16string(u"{RESIZE 240,320}"),
+        std::u16string(u"{sysmenu}")}) {
+    const KeySequenceResult result = ParseKeySequence(u"1" + bad);
+    EXPECT_FALSE(result.keys.has_value()) << std::string(bad.begin(), bad.end());
+    EXPECT_EQ(result.errorOffset, 1u) << std::string(bad.begin(), bad.end());
+  }
+}
+
 TEST(PrintedStateTest, ListLinesAppearOnlyWithAListAndRowsKeepEmptyColumns) {
   PrintedState state;
   EXPECT_EQ(FormatPrintedState(state).find("expanded:"), std::string::npos);
@@ -133,8 +170,18 @@ TEST(PrintedStateTest, ListLinesAppearOnlyWithAListAndRowsKeepEmptyColumns) {
   EXPECT_EQ(FormatPrintedState(state),
             "number: \nlist: visible\nexpanded: yes\nplace: 0 0 240 320\n"
             "row: *\t1\tKim\t\tS\nrow: -\t\tLee\t1222\tS\n"
-            "softkey: \nsoftkey-presses: 0\n"
+            "softkey: \nsoftkey-presses: 0\nhistory-opens: 0\n"
             "menu: 20102\tA\nmenu: -\nmenu-end\nbox: Vostarel\tdone\n");
+}
+
+TEST(PrintedStateTest, HistoryOpensAndEachContactCardGetTheirLines) {
+  PrintedState state;
+  state.historyOpens = 2;
+  state.displays = {"41\tPark", "7\tKim"};
+  const std::string out = FormatPrintedState(state);
+  EXPECT_NE(out.find("\nhistory-opens: 2\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("\ndisplay: 41\tPark\ndisplay: 7\tKim\n"), std::string::npos) << out;
+  EXPECT_EQ(FormatPrintedState(PrintedState{}).find("display:"), std::string::npos);
 }
 
 TEST(KeySequenceTest, PointsAtTheFirstThingItCannotRead) {
@@ -164,6 +211,15 @@ TEST(NumberTextTest, BackspaceRemovesTheLastCharacterAndNothingOnEmpty) {
   EXPECT_EQ(ApplyTypedChar(u"123", kBackspace), u"12");
   EXPECT_EQ(ApplyTypedChar(u"1", kBackspace), u"");
   EXPECT_FALSE(ApplyTypedChar(u"", kBackspace).has_value()) << "no WM_SETTEXT for nothing";
+}
+
+TEST(NumberTextTest, APasteAddsWhatIsDialableAndStillFits) {
+  EXPECT_EQ(FittingPaste(u"1", u"+82 (10) 1234-5"), u"+821012345");
+  EXPECT_EQ(FittingPaste(u"", u"*#"), u"*#");
+  EXPECT_EQ(FittingPaste(u"", u"abc"), u"");
+  const std::u16string almostFull(kNumberCapacity - 2, u'5');
+  EXPECT_EQ(FittingPaste(almostFull, u"1-2-3"), u"12");
+  EXPECT_EQ(FittingPaste(std::u16string(kNumberCapacity, u'5'), u"1"), u"");
 }
 
 TEST(NumberTextTest, AFullNumberTakesNoMoreDigitsButStillDeletes) {

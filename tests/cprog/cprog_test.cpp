@@ -227,6 +227,90 @@ TEST(CprogKeys, KeypadButtonsTypeIntoTheNumberFieldWithWmSettext) {
   }
 }
 
+TEST(CprogKeys, PasteChangesTheNumberWithoutWmSettextAndAnnouncesItWith1025) {
+  CprogSetup setup(VersionMode::kWinXp);
+  setup.RegisterTestExtension();
+  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  const std::string output = RunCprog(L"--keys 1{PASTE:2#}3 --print");
+  EXPECT_NE(output.find("number: 12#3\n"), std::string::npos) << output;
+
+  const std::vector<std::string> log = setup.ExtensionLog();
+  SCOPED_TRACE("extension log:\n" + Joined(log));
+  const int typed = FindLine(log, "field WM_SETTEXT 1");
+  const int pasted = FindLine(log, "field 1025 12#", typed);
+  EXPECT_GT(typed, 0);
+  EXPECT_GT(pasted, typed);
+  EXPECT_EQ(FindLine(log, "field WM_SETTEXT 12#"), -1) << "the paste is no WM_SETTEXT";
+  EXPECT_GT(FindLine(log, "field WM_SETTEXT 12#3", pasted), pasted) << "typing goes on after it";
+}
+
+TEST(CprogKeys, SystemMenuKeyOpensTheDialersWindowMenu) {
+  CprogSetup setup(VersionMode::kWin2003);
+  setup.RegisterTestExtension();
+  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  const std::string output = RunCprog(L"--keys {PICK:0}{SYSMENU} --print");
+  EXPECT_NE(output.find("menu-end\n"), std::string::npos) << output;
+  // A system menu's popup: position 0, and 1 in the high word.
+  EXPECT_GE(FindLine(setup.ExtensionLog(), "dialer WM_INITMENUPOPUP 65536"), 0) << Joined(setup.ExtensionLog());
+}
+
+TEST(CprogKeys, CallHistoryCommandsAreCounted) {
+  CprogSetup setup(VersionMode::kNt40);
+  std::string output = RunCprog(L"--keys {PICK:22303}{MENU} --print");
+  EXPECT_NE(output.find("history-opens: 1\n"), std::string::npos) << output;
+  output = RunCprog(L"--keys {PICK:0}{MENU} --print");
+  EXPECT_NE(output.find("history-opens: 0\n"), std::string::npos) << output;
+}
+
+// Waits until the dialer's client area has the size asked for and its
+// thread has handled that (WM_SIZE lays the dialer out).
+bool WaitForClientSize(HWND dialer, LONG width, LONG height) {
+  RECT client{};
+  for (int i = 0; i < 200; ++i) {
+    GetClientRect(dialer, &client);
+    if (client.right == width && client.bottom == height) {
+      return SendMessageTimeoutW(dialer, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr) != 0;
+    }
+    Sleep(50);
+  }
+  return false;
+}
+
+RECT ClientRectOf(HWND dialer, HWND child) {
+  RECT rect{};
+  GetWindowRect(child, &rect);
+  MapWindowPoints(nullptr, dialer, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+TEST(CprogKeys, ResizeKeepsTheKeypadAtTheBottomWithTheNumberFieldAboveIt) {
+  CprogSetup setup(VersionMode::kWinXp);
+  struct Size {
+    const wchar_t* keys;
+    LONG width, height;
+    LONG keypadLeft, keypadTop, fieldTop;
+    bool statusShown;
+  };
+  // Across, everything is centred; down, all but the status line moves
+  // with the bottom edge, and a field moved up over it hides it.
+  for (const Size& size : {Size{L"{RESIZE:280,360}", 280, 360, 28, 124, 73, true},
+                           Size{L"{RESIZE:240,300}", 240, 300, 8, 64, 13, false}}) {
+    SCOPED_TRACE(Utf8(size.keys));
+    CprogProcess cprog(std::wstring(L"--keys ") + size.keys + L" --exit-after 20000");
+    HWND dialer = cprog.WaitForDialer();
+    ASSERT_NE(dialer, nullptr);
+    ASSERT_TRUE(WaitForClientSize(dialer, size.width, size.height));
+    const RECT keypad = ClientRectOf(dialer, GetDlgItem(dialer, kKeypadAreaId));
+    EXPECT_EQ(keypad.left, size.keypadLeft);
+    EXPECT_EQ(keypad.top, size.keypadTop);
+    EXPECT_EQ(keypad.bottom, size.height - 48) << "the talk key stays below it";
+    EXPECT_EQ(ClientRectOf(dialer, GetDlgItem(dialer, 23002)).top, size.fieldTop);
+    EXPECT_EQ(IsWindowVisible(GetDlgItem(dialer, 23040)) != FALSE, size.statusShown);
+    PostMessageW(dialer, WM_CLOSE, 0, 0);
+    EXPECT_EQ(cprog.Finish(), 0u);
+  }
+}
+
 TEST(CprogCalls, TalkKeyDialsTheNumberAndAddsItAsTheNewestCallLogRecord) {
   CprogSetup setup(VersionMode::kWin2003);
   WriteFileUtf8(setup.CallLogPath(), "0109999\tOld Friend\r\n");

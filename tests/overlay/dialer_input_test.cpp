@@ -101,6 +101,29 @@ TEST_P(DialerInputTest, DialerMenuGetsTheSettingsItemOnceAndLeavesExpandedMode) 
   EXPECT_EQ(p.Value("list"), "visible") << p.Text();
 }
 
+TEST_P(DialerInputTest, OtherMenusGetNoSettingsItemButStillLeaveExpandedMode) {
+  // The dialer window's system menu opens with 0x10000 as the second
+  // parameter of WM_INITMENUPOPUP.
+  const Printed p = run_.Run(L"1{TAP}{PICK:0}{SYSMENU}");
+  ASSERT_EQ(CountLines(p.lines, "menu-end"), 1) << "the system menu opened\n" << p.Text();
+  EXPECT_FALSE(p.All("menu").empty()) << p.Text();
+  EXPECT_EQ(CountLines(p.All("menu"), "34661	Vostarel 설정.."), 0) << p.Text();
+  EXPECT_EQ(p.Value("expanded"), "no") << p.Text();
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+}
+
+TEST_P(DialerInputTest, ANumberChangeAnnouncedWith1025RefreshesTheList) {
+  // A paste changes the field without WM_SETTEXT and then sends it 1025.
+  Printed p = run_.Run(L"{PASTE:12}");
+  EXPECT_EQ(p.Value("number"), "12") << p.Text();
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tLee\t1222\tS"})) << p.Text();
+
+  p = run_.Run(L"1{PASTE:9}");  // shown by typing, hidden by the paste
+  EXPECT_EQ(p.Value("number"), "19") << p.Text();
+  EXPECT_EQ(p.Value("list"), "hidden") << p.Text();
+}
+
 TEST_P(DialerInputTest, ExitEndsThePhoneApplicationsMessageLoop) {
   const DWORD start = GetTickCount();
   const std::string out = cprog_test::RunCprog(L"--keys \"{PICK:20108}{HOLD}\" --exit-after 20000");

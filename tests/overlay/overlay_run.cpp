@@ -83,6 +83,14 @@ std::string ModeName(VersionMode mode) {
   return std::string(name.begin(), name.end());
 }
 
+bool SettleWhen(HWND dialer, const std::function<bool()>& done) {
+  for (int i = 0; dialer != nullptr && i < 500; ++i) {
+    if (done()) return SendMessageTimeoutW(dialer, WM_NULL, 0, 0, SMTO_BLOCK, 5000, nullptr) != 0;
+    Sleep(20);
+  }
+  return false;
+}
+
 }  // namespace overlay_test
 
 namespace overlay_test {

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,11 @@ class OverlayRun {
 };
 
 std::string ModeName(VersionMode mode);
+
+// For tests that look at a running cprog's windows: polls `done` for up to
+// ten seconds, then waits until the dialer's thread has handled what it was
+// doing then (a message through that thread). False when `done` never held.
+bool SettleWhen(HWND dialer, const std::function<bool()>& done);
 
 }  // namespace overlay_test
 

@@ -1,6 +1,9 @@
 // The result list inside the stand-in dialer: when it shows, what its rows
 // say, where it goes and what happens to the soft key, in each system
 // version mode.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include "overlay_run.h"
@@ -127,6 +130,30 @@ TEST_P(ResultListTest, ConfiguredRectangleForTheScreenShapeIsUsed) {
   } else {
     const std::string place = p.Value("place");
     EXPECT_EQ(place.rfind("0 0 ", 0), 0u) << "above the number field\n" << p.Text();
+  }
+}
+
+TEST_P(ResultListTest, AVerticalScrollBarBringsNoHorizontalOne) {
+  // 30 matching entries: more rows than the list shows.
+  std::string sim = "250\n";
+  for (int i = 1; i <= 30; ++i) sim += std::to_string(i) + "\tName " + std::to_string(i) + "\t1" + std::to_string(i) + "\n";
+  run_.WriteDeviceFile(L"sim.txt", sim);
+  for (const wchar_t* keys : {L"1", L"1{TAP}"}) {
+    SCOPED_TRACE(cprog_test::Utf8(keys));
+    cprog_test::CprogProcess cprog(std::wstring(L"--keys ") + keys + L" --exit-after 1000");
+    HWND dialer = cprog.WaitForDialer();
+    HWND list = nullptr;
+    ASSERT_TRUE(SettleWhen(dialer, [&] {
+      list = GetDlgItem(dialer, 43295);
+      return list != nullptr && IsWindowVisible(list);
+    }));
+    const LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);
+    EXPECT_NE(style & WS_VSCROLL, 0) << "precondition: the rows do not fit";
+    EXPECT_EQ(style & WS_HSCROLL, 0);
+    RECT client{};
+    GetClientRect(list, &client);
+    EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), client.right) << "the rows span the list";
+    cprog.Finish();
   }
 }
 

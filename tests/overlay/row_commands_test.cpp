@@ -71,6 +71,25 @@ TEST_F(RowCommandsTest, PopupOffersCommandsByModeAndRunsTheChosenNumbersCommand)
   EXPECT_EQ(Rows(p), (std::vector<std::string>{"*\t1\tPark\t02-1234\t집"})) << p.Text();
 }
 
+// The built-in first command of the row popup (34661) is "*": open the
+// entry in the phone's own application.
+constexpr wchar_t kOpenFirstNumber[] = L"{PICK:34661}{ROWHOLD}";
+
+TEST_F(RowCommandsTest, OpenOnAnAddressBookRowShowsThatContactsCard) {
+  // Object ids from UID, unlike the rows' positions.
+  run_.WriteDeviceFile(L"contacts.vcf",
+                       "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:41\r\nFN:Park\r\n"
+                       "TEL;TYPE=CELL:010-1234\r\nEND:VCARD\r\n"
+                       "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:7\r\nFN:Choi\r\n"
+                       "TEL;TYPE=CELL:010-5678\r\nEND:VCARD\r\n");
+  const Printed p = run_.Run(std::wstring(L"010{DOWN}") + kOpenFirstNumber);
+  ASSERT_FALSE(p.All("menu").empty()) << p.Text();
+  EXPECT_EQ(p.All("menu")[0], "34661\t연락처 열기 \"Choi\"") << p.Text();
+  EXPECT_EQ(p.All("display"), (std::vector<std::string>{"7\tChoi"})) << p.Text();
+  EXPECT_TRUE(p.All("call").empty()) << p.Text();
+  EXPECT_EQ(p.Value("history-opens"), "0") << p.Text();
+}
+
 // Waits up to ten seconds for a file to appear.
 bool Appears(const std::wstring& path) {
   for (int i = 0; i < 200; ++i) {
@@ -151,6 +170,32 @@ TEST_F(SimProgramsTest, SimRowFallsBackToTheUploadProgram) {
   run_.Run(L"1{ENTER}");
   EXPECT_TRUE(Started(L"SimUpload.exe", 10000));
 }
+
+}  // namespace
+}  // namespace overlay_test
+
+namespace overlay_test {
+namespace {
+
+// The call history command differs between systems (22502 from version 5
+// on, 22303 before); the dialer only knows its own.
+class CallLogRowTest : public ::testing::TestWithParam<VersionMode> {
+ protected:
+  OverlayRun run_{GetParam()};
+  void SetUp() override { run_.WriteDeviceFile(L"calllog.txt", "0311\tCaller\n"); }
+};
+
+TEST_P(CallLogRowTest, OpenShowsTheCallHistoryAndCallsNobody) {
+  const Printed p = run_.Run(std::wstring(L"0311") + kOpenFirstNumber);
+  EXPECT_EQ(p.Value("history-opens"), "1") << p.Text();
+  EXPECT_TRUE(p.All("call").empty()) << p.Text();
+  EXPECT_TRUE(p.All("display").empty()) << p.Text();
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, CallLogRowTest,
+                         ::testing::Values(VersionMode::kNt40, VersionMode::kWinXp,
+                                           VersionMode::kWin2003),
+                         [](const auto& info) { return ModeName(info.param); });
 
 }  // namespace
 }  // namespace overlay_test

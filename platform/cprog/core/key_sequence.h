@@ -2,14 +2,23 @@
 //
 // KEYS is a run of single keys "0"-"9", "*", "#" and named keys in braces:
 // {LEFT} {RIGHT} {UP} {DOWN} {ENTER} {TALK} {SOFTKEY} {TAP} {BACK}
-// {HOME} {END} {HOLD} {ROWHOLD} {MENU} and {PICK:ID} (names in capitals, ID in
+// {HOME} {END} {HOLD} {ROWHOLD} {MENU} {SYSMENU} {DROPLIST}, {PICK:ID},
+// {PASTE:NUMBER} and {RESIZE:WIDTH,HEIGHT} (names in capitals, numbers in
 // decimal). Anything else is an error.
 //
 // {HOLD} holds the number field (tap-and-hold), {ROWHOLD} asks the dialer for
 // the result list's context menu at its selected row, {MENU} opens the
-// dialer's own menu from its soft-key bar, and {PICK:ID} arms a
-// choice for the next popup menu that opens: the item with command ID is
-// chosen as a user would (arrow keys, then Enter); {PICK:0} dismisses it.
+// dialer's own menu from its soft-key bar, {SYSMENU} the dialer window's
+// system menu (Alt+Space), and {PICK:ID} arms a choice for the next popup
+// menu that opens: the item with command ID is chosen as a user would
+// (arrow keys, then Enter); {PICK:0} closes the menu.
+//
+// {PASTE:NUMBER} pastes NUMBER (1 to 127 of "0"-"9", "*", "#", "+") at the
+// end of the number field; the field then gets the dialer's "number
+// changed" message 1025 instead of WM_SETTEXT. {RESIZE:WIDTH,HEIGHT} gives
+// the dialer a client area of WIDTH x HEIGHT pixels (1 to 4 digits each, not
+// 0). {DROPLIST} makes the dialer destroy the extension's result list
+// window, as a dialer that rebuilds its children would.
 #pragma once
 
 #include <cstddef>
@@ -36,12 +45,19 @@ enum class KeyKind {
   kRowHold,  // tap-and-hold on the result list's selected row
   kMenu,     // the dialer's own menu (soft-key bar)
   kPick,     // the choice for the next popup menu (id)
+  kSysMenu,  // the dialer window's system menu
+  kPaste,    // text pasted into the number field, announced with 1025
+  kResize,   // a new client size for the dialer (width, height)
+  kDropList, // the dialer destroys the extension's result list window
 };
 
 struct Key {
   KeyKind kind = KeyKind::kChar;
   char16_t character = 0;  // for kChar
   unsigned id = 0;         // for kPick: the command ID to choose, 0 to dismiss
+  std::u16string text{};   // for kPaste
+  unsigned width = 0;      // for kResize
+  unsigned height = 0;
   bool operator==(const Key&) const = default;
 };
 

@@ -17,12 +17,14 @@ std::string FormatPrintedState(const PrintedState& state) {
   }
   out += "softkey: " + state.softKeyCaption + "\n";
   out += "softkey-presses: " + std::to_string(state.softKeyPresses) + "\n";
+  out += "history-opens: " + std::to_string(state.historyOpens) + "\n";
   for (const std::string& call : state.calls) out += "call: " + call + "\n";
   for (const auto& menu : state.menus) {
     for (const std::string& item : menu) out += "menu: " + item + "\n";
     out += "menu-end\n";
   }
   for (const std::string& box : state.boxes) out += "box: " + box + "\n";
+  for (const std::string& shown : state.displays) out += "display: " + shown + "\n";
   return out;
 }
 

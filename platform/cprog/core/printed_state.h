@@ -13,12 +13,16 @@
 //                              does not draw is empty
 //   softkey: CAPTION           the relabelled soft key's caption
 //   softkey-presses: N         soft-key commands that reached the dialer itself
+//   history-opens: N           call-history commands that reached the dialer
 //   call: NUMBER<TAB>NAME      one line per call placed, oldest first
 //   menu: ID<TAB>TEXT          the items of each popup menu that {PICK:ID}
 //                              answered, in order ("menu: -" a separator),
 //   menu-end                   each menu ended by this line
 //   box: CAPTION<TAB>TEXT      each message box closed while a {PICK:ID}
 //                              was armed, line breaks as "|"
+//   display: OID<TAB>FILEAS    each address-book contact card (IContact::Display)
+//                              closed while a {PICK:ID} was armed: the
+//                              contact the address book says it showed
 //
 // Platform-free.
 #pragma once
@@ -47,10 +51,12 @@ struct PrintedState {
   std::vector<PrintedRow> rows;
   std::string softKeyCaption;  // UTF-8
   int softKeyPresses = 0;
+  int historyOpens = 0;
   std::vector<std::string> calls;  // "NUMBER\tNAME", UTF-8
   // Per answered popup menu, its item lines "ID\tTEXT" or "-".
   std::vector<std::vector<std::string>> menus;
   std::vector<std::string> boxes;  // "CAPTION\tTEXT"
+  std::vector<std::string> displays;  // "OID\tFILEAS"
 };
 
 std::string FormatPrintedState(const PrintedState& state);

@@ -96,7 +96,15 @@ LRESULT CALLBACK DialerHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 LRESULT CALLBACK FieldHook(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SETTEXT) Log("field WM_SETTEXT " + Utf8(reinterpret_cast<const wchar_t*>(lParam)));
   if (message == WM_LBUTTONDOWN) Log("field WM_LBUTTONDOWN");
-  return CallWindowProcW(g_fieldProc, hwnd, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(g_fieldProc, hwnd, message, wParam, lParam);
+  // The phone application's "number changed" message, with the text it
+  // left in the field.
+  if (message == WM_USER + 1) {
+    wchar_t text[128] = {};
+    GetWindowTextW(hwnd, text, 128);
+    Log("field 1025 " + Utf8(text));
+  }
+  return result;
 }
 
 HWND FindOwnDialer() {
