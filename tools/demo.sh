@@ -6,7 +6,8 @@
 #   tools/demo.sh              a window for a person when a display exists,
 #                              otherwise the headless run below
 #   tools/demo.sh --headless   types sample key sequences under Xvfb, prints
-#                              each list state and saves a screenshot of each
+#                              each list state and saves a screenshot of each,
+#                              then one of each settings page
 #
 # Installs what is missing, builds the Windows preset, and keeps everything
 # it makes under build/demo/ (its own Wine prefix, a copy of the binaries,
@@ -74,6 +75,22 @@ for keys in "${sequences[@]}"; do
   wait "$phone" || true
   printf '\n== keys %s (screenshot %s)\n' "$keys" "$shot"
   cat "${shot%.png}.txt"
+done
+
+# The settings sheet, one page per run, opened from the overlay menu (a
+# tap-and-hold on the number field); the Spelling-table page has no menu
+# item of its own and is reached by a tap on its tab.
+pages=(general position spelling commands about)
+page_keys=("{PICK:20103}{HOLD}" "{PICK:20104}{HOLD}" "{PICK:20103}{SHEETTAB:2}{HOLD}"
+           "{PICK:20105}{HOLD}" "{PICK:20106}{HOLD}")
+for i in "${!pages[@]}"; do
+  shot=$(printf '%s/shots/settings-%d-%s.png' "$demo" "$((i + 1))" "${pages[$i]}")
+  wine "$demo/bin/cprog.exe" --keys "${page_keys[$i]}" --exit-after 7000 >/dev/null 2>&1 &
+  phone=$!
+  sleep 5
+  import -window root "$shot"
+  wait "$phone" || true
+  printf '\n== settings page %s (screenshot %s)\n' "${pages[$i]}" "$shot"
 done
 echo
 echo "demo: screenshots and printed states are in $demo/shots"

@@ -5,6 +5,7 @@
 #include "aygshell.h"
 #include "core/dialer_profile.h"
 #include "menu_answerer.h"
+#include "sheet_tapper.h"
 
 namespace vostarel::cprog {
 namespace {
@@ -94,6 +95,7 @@ void PostOneKey(Dialer& d, const Key& key) {
     case KeyKind::kRowHold: PostRowHold(w); break;
     case KeyKind::kMenu: PostMenuButton(w); break;
     case KeyKind::kPick: ArmMenuChoice(d, key.id); break;
+    case KeyKind::kSheetTab: ArmSheetTab(key.id); break;
     case KeyKind::kSysMenu: PostMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, L' '); break;  // Alt+Space
     case KeyKind::kPaste: PasteNumber(d, key.text); break;
     case KeyKind::kResize: ResizeDialer(d, static_cast<int>(key.width), static_cast<int>(key.height)); break;

@@ -133,17 +133,17 @@ int main() {
   }
   if (loaded && dialer.profile.version5) extension.Initialize();
 
-  if (!keys.keys->empty()) {
-    WaitForAttach(dialer, loaded ? line.attachTimeoutMs : 0);
-    PlayKeys(dialer, *keys.keys);
-  }
+  if (!keys.keys->empty()) WaitForAttach(dialer, loaded ? line.attachTimeoutMs : 0);
+  // Armed before the keys play: a key may open something modal (the
+  // extension's settings sheet, say) that only the exit ends.
+  if (line.exitAfterMs) SetTimer(nullptr, 0, *line.exitAfterMs, OnExitTimer);
+  if (!keys.keys->empty()) PlayKeys(dialer, *keys.keys);
   if (line.print && !line.exitAfterMs) {
     DrainMessages();
     WriteStd(STD_OUTPUT_HANDLE, FormatPrintedState(CollectState(dialer)));
     DestroyWindow(dialer.window);
     return 0;
   }
-  if (line.exitAfterMs) SetTimer(nullptr, 0, *line.exitAfterMs, OnExitTimer);
   RunMessageLoop();
   if (line.print) WriteStd(STD_OUTPUT_HANDLE, FormatPrintedState(CollectState(dialer)));
   if (IsWindow(dialer.window)) DestroyWindow(dialer.window);

@@ -108,15 +108,16 @@ TEST(KeySequenceTest, ReadsCharactersAndNamedKeysInOrder) {
 
 TEST(KeySequenceTest, ReadsTheGestureMenuAndPickKeys) {
   const KeySequenceResult result =
-      ParseKeySequence(u"{HOME}{END}{HOLD}{ROWHOLD}{MENU}{PICK:34672}{PICK:0}");
+      ParseKeySequence(u"{HOME}{END}{HOLD}{ROWHOLD}{MENU}{PICK:34672}{PICK:0}{SHEETTAB:2}");
   ASSERT_TRUE(result.keys.has_value());
   const std::vector<Key> expected = {
       {KeyKind::kHome, 0},    {KeyKind::kEnd, 0},         {KeyKind::kHold, 0},
       {KeyKind::kRowHold, 0}, {KeyKind::kMenu, 0},        {KeyKind::kPick, 0, 34672},
-      {KeyKind::kPick, 0, 0},
+      {KeyKind::kPick, 0, 0}, {KeyKind::kSheetTab, 0, 2},
   };
   EXPECT_EQ(*result.keys, expected);
-  for (const char16_t* bad : {u"{PICK:}", u"{PICK:12a}", u"{PICK:1234567890}", u"{PICK 1}"}) {
+  for (const char16_t* bad : {u"{PICK:}", u"{PICK:12a}", u"{PICK:1234567890}", u"{PICK 1}",
+                              u"{SHEETTAB:}", u"{SHEETTAB:100}", u"{SHEETTAB:-1}"}) {
     EXPECT_FALSE(ParseKeySequence(bad).keys.has_value());
   }
 }

@@ -30,6 +30,7 @@ constexpr std::array<std::pair<std::u16string_view, KeyKind>, 16> kNamedKeys{{
 bool IsKeypadCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'*' || c == u'#'; }
 
 constexpr std::u16string_view kPickPrefix = u"PICK:";
+constexpr std::u16string_view kSheetTabPrefix = u"SHEETTAB:";
 
 constexpr std::u16string_view kPastePrefix = u"PASTE:";
 constexpr std::u16string_view kResizePrefix = u"RESIZE:";
@@ -58,6 +59,15 @@ std::optional<Key> PickKey(std::u16string_view name) {
   const auto id = Decimal(*digits, 9);
   if (!id) return std::nullopt;
   return Key{KeyKind::kPick, 0, *id};
+}
+
+// "SHEETTAB:N" with N one or two decimal digits.
+std::optional<Key> SheetTabKey(std::u16string_view name) {
+  const auto digits = After(name, kSheetTabPrefix);
+  if (!digits) return std::nullopt;
+  const auto index = Decimal(*digits, 2);
+  if (!index) return std::nullopt;
+  return Key{KeyKind::kSheetTab, 0, *index};
 }
 
 // "PASTE:NUMBER": what the dialer's field can hold, dialable characters only.
@@ -90,6 +100,7 @@ std::optional<Key> ResizeKey(std::u16string_view name) {
 // A name in braces with a value after its colon.
 std::optional<Key> KeyWithValue(std::u16string_view name) {
   if (auto key = PickKey(name)) return key;
+  if (auto key = SheetTabKey(name)) return key;
   if (auto key = PasteKey(name)) return key;
   return ResizeKey(name);
 }

@@ -3,7 +3,7 @@
 // KEYS is a run of single keys "0"-"9", "*", "#" and named keys in braces:
 // {LEFT} {RIGHT} {UP} {DOWN} {ENTER} {TALK} {SOFTKEY} {TAP} {BACK}
 // {HOME} {END} {HOLD} {ROWHOLD} {MENU} {SYSMENU} {DROPLIST}, {PICK:ID},
-// {PASTE:NUMBER} and {RESIZE:WIDTH,HEIGHT} (names in capitals, numbers in
+// {SHEETTAB:N}, {PASTE:NUMBER} and {RESIZE:WIDTH,HEIGHT} (names in capitals, numbers in
 // decimal). Anything else is an error.
 //
 // {HOLD} holds the number field (tap-and-hold), {ROWHOLD} asks the dialer for
@@ -11,7 +11,8 @@
 // dialer's own menu from its soft-key bar, {SYSMENU} the dialer window's
 // system menu (Alt+Space), and {PICK:ID} arms a choice for the next popup
 // menu that opens: the item with command ID is chosen as a user would
-// (arrow keys, then Enter); {PICK:0} closes the menu.
+// (arrow keys, then Enter); {PICK:0} closes the menu. {SHEETTAB:N} arms a
+// tap on tab N (from 0) of the next property sheet that opens.
 //
 // {PASTE:NUMBER} pastes NUMBER (1 to 127 of "0"-"9", "*", "#", "+") at the
 // end of the number field; the field then gets the dialer's "number
@@ -45,6 +46,7 @@ enum class KeyKind {
   kRowHold,  // tap-and-hold on the result list's selected row
   kMenu,     // the dialer's own menu (soft-key bar)
   kPick,     // the choice for the next popup menu (id)
+  kSheetTab, // the tab to tap in the next property sheet (id: its index)
   kSysMenu,  // the dialer window's system menu
   kPaste,    // text pasted into the number field, announced with 1025
   kResize,   // a new client size for the dialer (width, height)
@@ -54,7 +56,8 @@ enum class KeyKind {
 struct Key {
   KeyKind kind = KeyKind::kChar;
   char16_t character = 0;  // for kChar
-  unsigned id = 0;         // for kPick: the command ID to choose, 0 to dismiss
+  unsigned id = 0;         // for kPick: the command ID to choose, 0 to dismiss;
+                           // for kSheetTab: the tab's index
   std::u16string text{};   // for kPaste
   unsigned width = 0;      // for kResize
   unsigned height = 0;
