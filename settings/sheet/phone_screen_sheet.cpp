@@ -11,7 +11,7 @@ namespace {
 constexpr int kSheetButtonIds[] = {IDOK, IDCANCEL, IDHELP, 0x3021};
 constexpr UINT_PTR kSubclassId = 0x7653;  // any number unique to this file
 constexpr int kSelectedTabGrowth = 4;     // pixels a selected tab is wider
-constexpr int kMargin = 2;                // pixels around the tabs
+constexpr int kTabRowGap = 1;             // pixels between the tabs and the page
 
 // The area the sheet covers: its owner's top-level window, whose caption
 // stands for the device's title bar, which the sheet's title takes over
@@ -40,17 +40,19 @@ void UseOneRowOfTabs(HWND tabs, int width) {
   TabCtrl_SetItemSize(tabs, (width - kSelectedTabGrowth) / count, first.bottom - first.top);
 }
 
-// Sizes the shown page to the display area of the tabs.
+// Sizes the shown page to everything below the row of tabs. The pages are
+// laid out for the device's screen, which has no room to spare: the page
+// also covers the tab control's inner border and margin.
 void FitCurrentPage(HWND sheet) {
   HWND page = PropSheet_GetCurrentPageHwnd(sheet);
   HWND tabs = PropSheet_GetTabControl(sheet);
-  if (page == nullptr || tabs == nullptr) return;
-  RECT display{};
-  GetWindowRect(tabs, &display);
-  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&display), 2);
-  TabCtrl_AdjustRect(tabs, FALSE, &display);
-  MoveWindow(page, display.left, display.top, display.right - display.left,
-             display.bottom - display.top, TRUE);
+  RECT row{};
+  if (page == nullptr || tabs == nullptr || !TabCtrl_GetItemRect(tabs, 0, &row)) return;
+  RECT area{};
+  GetWindowRect(tabs, &area);
+  MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&area), 2);
+  area.top += row.bottom + kTabRowGap;
+  MoveWindow(page, area.left, area.top, area.right - area.left, area.bottom - area.top, TRUE);
 }
 
 // Pages are made when first shown, at their template's size: each one is
@@ -92,9 +94,8 @@ void FitSheetToPhoneScreen(HWND sheet) {
              TRUE);
   RECT client{};
   GetClientRect(sheet, &client);
-  const int tabsWidth = client.right - 2 * kMargin;
-  UseOneRowOfTabs(tabs, tabsWidth);
-  MoveWindow(tabs, kMargin, kMargin, tabsWidth, client.bottom - 2 * kMargin, TRUE);
+  UseOneRowOfTabs(tabs, client.right);
+  MoveWindow(tabs, 0, 0, client.right, client.bottom, TRUE);
   FitCurrentPage(sheet);
   SetWindowSubclass(sheet, SheetSubclassProc, kSubclassId, 0);
 }

@@ -116,5 +116,15 @@ TEST(DialerPollTest, AnAttachedDialerIsNotSearchedAgain) {
   EXPECT_EQ(record.waits, 0u);
 }
 
+TEST(PlatformTypeTest, OnlyTheWholeNamePocketPcInAnyCaseCounts) {
+  for (const char16_t* yes : {u"PocketPC", u"POCKETPC", u"pocketpc", u"pOCKETpC"}) {
+    EXPECT_TRUE(IsPocketPcPlatformType(yes));
+  }
+  for (const char16_t* no : {u"", u"Pocket PC", u"PocketPC2003", u"xPocketPC", u"PocketP", u"SmartPhone"}) {
+    EXPECT_FALSE(IsPocketPcPlatformType(no));
+  }
+  EXPECT_FALSE(IsPocketPcPlatformType(nullptr));
+}
+
 }  // namespace
 }  // namespace vostarel
