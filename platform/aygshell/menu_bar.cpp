@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "aygshell.h"
+#include "menu_bar_place.h"
 #include "menu_bar_resource.h"
 
 namespace {
@@ -227,13 +228,29 @@ std::wstring CaptionOf(const SHMENUBARINFO& info, const BarState& state, const M
   return {};
 }
 
+// Every button gets an equal share of the bar's width.
+void ShareOutWidth(const BarState& state, int barWidth) {
+  if (state.buttons.empty()) return;
+  const int width = barWidth / static_cast<int>(state.buttons.size());
+  SendMessageW(state.toolbar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(width, width));
+  SendMessageW(state.toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, kBarHeight - 2));
+}
+
+// Under the parent's window, as wide as its client area.
+RECT BarRectUnder(HWND parent) {
+  RECT parentRect{};
+  GetWindowRect(parent, &parentRect);
+  RECT client{};
+  GetClientRect(parent, &client);
+  MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  return RECT{client.left, parentRect.bottom, client.right, parentRect.bottom + kBarHeight};
+}
+
 void AddButtons(const SHMENUBARINFO& info, BarState& state, int barWidth) {
   SendMessageW(state.toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   SendMessageW(state.toolbar, TB_SETBITMAPSIZE, 0, MAKELPARAM(0, 0));
   SendMessageW(state.toolbar, TB_SETPADDING, 0, MAKELPARAM(0, 0));
   if (state.buttons.empty()) return;
-  const int width = barWidth / static_cast<int>(state.buttons.size());
-  SendMessageW(state.toolbar, TB_SETBUTTONWIDTH, 0, MAKELPARAM(width, width));
   for (const MenuBarButton& button : state.buttons) {
     const std::wstring caption = CaptionOf(info, state, button);
     TBBUTTON tb{};
@@ -246,7 +263,7 @@ void AddButtons(const SHMENUBARINFO& info, BarState& state, int barWidth) {
     tb.iString = reinterpret_cast<INT_PTR>(caption.c_str());  // the toolbar copies it
     SendMessageW(state.toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&tb));
   }
-  SendMessageW(state.toolbar, TB_SETBUTTONSIZE, 0, MAKELPARAM(width, kBarHeight - 2));
+  ShareOutWidth(state, barWidth);
 }
 
 }  // namespace
@@ -268,16 +285,10 @@ extern "C" BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmb) {
     return FALSE;
   }
 
-  // Under the parent's client area, as wide as it.
-  RECT parentRect{};
-  GetWindowRect(pmb->hwndParent, &parentRect);
-  RECT client{};
-  GetClientRect(pmb->hwndParent, &client);
-  MapWindowPoints(pmb->hwndParent, nullptr, reinterpret_cast<POINT*>(&client), 2);
-  parentRect.left = client.left;
-  const int width = client.right - client.left;
+  const RECT place = BarRectUnder(pmb->hwndParent);
+  const int width = place.right - place.left;
   HWND host = CreateWindowExW(WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, kHostClass, L"", WS_POPUP,
-                              parentRect.left, parentRect.bottom, width, kBarHeight, pmb->hwndParent,
+                              place.left, place.top, width, kBarHeight, pmb->hwndParent,
                               nullptr, instance, nullptr);
   if (host == nullptr) {
     if (state->menu != nullptr) DestroyMenu(state->menu);
@@ -306,6 +317,23 @@ extern "C" BOOL WINAPI SHCreateMenuBar(SHMENUBARINFO* pmb) {
   if (!(pmb->dwFlags & SHCMBF_HIDDEN)) ShowWindow(host, SW_SHOWNOACTIVATE);
   return TRUE;
 }
+
+namespace vostarel::aygshell {
+
+void PlaceMenuBarUnder(HWND parent) {
+  HWND bar = SHFindMenuBar(parent);
+  if (bar == nullptr) return;
+  HWND host = GetParent(bar);
+  const BarState* state = StateOf(host);
+  if (state == nullptr) return;
+  const RECT place = BarRectUnder(parent);
+  const int width = place.right - place.left;
+  SetWindowPos(host, nullptr, place.left, place.top, width, kBarHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveWindow(bar, 0, 0, width, kBarHeight, TRUE);
+  ShareOutWidth(*state, width);
+}
+
+}  // namespace vostarel::aygshell
 
 extern "C" HWND WINAPI SHFindMenuBar(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;

@@ -1,5 +1,6 @@
 // SHInitExtraControls and SHInitDialog.
 #include "aygshell.h"
+#include "menu_bar_place.h"
 
 namespace {
 
@@ -65,5 +66,7 @@ extern "C" BOOL WINAPI SHInitDialog(PSHINITDLGINFO pshidi) {
   }
   SetWindowPos(dialog, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
                SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar made before stays under the dialog.
+  vostarel::aygshell::PlaceMenuBarUnder(dialog);
   return TRUE;
 }

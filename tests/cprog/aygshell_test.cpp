@@ -301,4 +301,27 @@ TEST_F(AygshellTest, InitDialogSizesAFullScreenDialogToItsOwner) {
   DestroyWindow(other);
 }
 
+TEST_F(AygshellTest, InitDialogKeepsADialogsMenuBarUnderItAndSharesItsWidthOut) {
+  HWND dialog = CreateWindowExW(0, L"AygshellTestParent", L"dialog", WS_POPUP | WS_BORDER, 5, 5, 50, 50, parent_,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  SHMENUBARINFO info = BarInfo(IDR_BAR);
+  info.hwndParent = dialog;
+  ASSERT_TRUE(SHCreateMenuBar(&info));
+  SHINITDLGINFO init{SHIDIM_FLAGS, dialog, SHIDIF_SIZEDLGFULLSCREEN};
+  ASSERT_TRUE(SHInitDialog(&init));
+  RECT dialogRect{};
+  RECT barRect{};
+  RECT client{};
+  GetWindowRect(dialog, &dialogRect);
+  GetWindowRect(info.hwndMB, &barRect);
+  GetClientRect(dialog, &client);
+  EXPECT_EQ(barRect.top, dialogRect.bottom);
+  EXPECT_EQ(barRect.right - barRect.left, client.right);
+  RECT last{};
+  SendMessageW(info.hwndMB, TB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&last));
+  EXPECT_LE(last.right, client.right);
+  EXPECT_GE(last.right, client.right - 3) << "the three buttons fill the wider bar";
+  DestroyWindow(dialog);
+}
+
 }  // namespace
