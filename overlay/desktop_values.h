@@ -24,12 +24,13 @@ inline constexpr DWORD kDeviceListExStyle = 0x30000060;
 inline constexpr DWORD kDeviceOnlyListExStyleBits = 0x30000000;
 inline constexpr DWORD kListExStyle = kDeviceListExStyle & ~kDeviceOnlyListExStyleBits;
 static_assert(kListExStyle == (LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE));
-// The device sizes the result list's one column to the list's width, and
-// its "no horizontal scroll bar" style keeps that from scrolling sideways
-// when a vertical scroll bar takes part of the width. Without that style
-// the desktop list view shows a horizontal scroll bar then, so the desktop
-// sizes the column to the list's client area instead, also whenever a new
-// item count may have brought or removed the vertical scroll bar.
+// The device sizes the result list's one column (and the Commands page's
+// three columns) to the list's width, and its "no horizontal scroll bar"
+// style keeps that from scrolling sideways when a vertical scroll bar takes
+// part of the width. Without that style the desktop list view shows a
+// horizontal scroll bar then, so the desktop sizes the columns to the
+// list's client area instead, also whenever a new item count may have
+// brought or removed the vertical scroll bar.
 inline constexpr bool kColumnFitsClientArea = true;
 
 // Record sizes the device gives as its 32-bit layouts; the desktop's own
@@ -68,5 +69,14 @@ inline constexpr UINT kMenuBarInfoSize = sizeof(SHMENUBARINFO);
 inline constexpr DWORD kDeviceCommandListExStyle = 0x10000020;
 inline constexpr DWORD kCommandListExStyle = kDeviceCommandListExStyle & ~kDeviceOnlyListExStyleBits;
 static_assert(kCommandListExStyle == LVS_EX_FULLROWSELECT);
+
+// The About page draws its texts in the system font (stock object 13),
+// which a fresh device context on the device starts with, and makes its
+// title from it. That is the device's proportional user-interface font; on
+// the desktop stock object 13 is an old raster font that can be neither
+// scaled nor smoothed, so the desktop uses its GUI font and the page
+// selects it for its texts itself.
+inline constexpr int kDeviceSystemFontObject = 13;  // SYSTEM_FONT
+inline constexpr int kSystemFontObject = DEFAULT_GUI_FONT;
 
 }  // namespace vostarel
