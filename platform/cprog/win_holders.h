@@ -1,24 +1,14 @@
-// Holders that release a Win32 resource on the path that acquired it.
+// Holders that release a Win32 resource on the path that acquired it: the
+// stand-ins' common registry key holder and a GDI object.
 #pragma once
 
 #include <windows.h>
 
+#include "handles.h"
+
 namespace vostarel::cprog {
 
-class RegKey {
- public:
-  RegKey() = default;
-  RegKey(const RegKey&) = delete;
-  RegKey& operator=(const RegKey&) = delete;
-  ~RegKey() {
-    if (key_ != nullptr) RegCloseKey(key_);
-  }
-  HKEY* Receive() { return &key_; }
-  HKEY Get() const { return key_; }
-
- private:
-  HKEY key_ = nullptr;
-};
+using platform::RegistryKey;
 
 class GdiObject {
  public:
@@ -37,21 +27,6 @@ class GdiObject {
 
  private:
   HGDIOBJ object_ = nullptr;
-};
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (Valid()) CloseHandle(handle_);
-  }
-  bool Valid() const { return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr; }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_;
 };
 
 }  // namespace vostarel::cprog
