@@ -5,69 +5,22 @@
 
 #include <windows.h>
 
+#include "win_test_support.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace cprog_test {
 
-// The folder of the running test program (cprog.exe and the DLLs are there).
-std::wstring BinFolder();
-
-// Sets a registry value for the life of the object and puts back what was
-// there before (or deletes it).
-class ScopedRegistryValue {
- public:
-  ScopedRegistryValue(HKEY root, const std::wstring& subkey, const std::wstring& name);
-  ScopedRegistryValue(const ScopedRegistryValue&) = delete;
-  ScopedRegistryValue& operator=(const ScopedRegistryValue&) = delete;
-  ~ScopedRegistryValue();
-  void SetString(const std::wstring& value);
-  void SetDword(DWORD value);
-  void SetBinary(const void* bytes, DWORD size);
-
- private:
-  HKEY root_;
-  std::wstring subkey_;
-  std::wstring name_;
-  bool hadValue_ = false;
-  DWORD oldType_ = 0;
-  std::vector<BYTE> oldData_;
-};
-
-// Sets an environment variable for the life of the object (children inherit
-// it); puts back the old value.
-class ScopedEnv {
- public:
-  ScopedEnv(const std::wstring& name, const std::wstring& value);
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-  ~ScopedEnv();
-
- private:
-  std::wstring name_;
-  std::optional<std::wstring> old_;
-};
-
-// A fresh, empty folder under the temporary folder, removed with its files
-// at the end.
-class TempFolder {
- public:
-  TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  ~TempFolder();
-  const std::wstring& Path() const { return path_; }
-  std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
- private:
-  std::wstring path_;
-};
-
-std::string ReadFileUtf8(const std::wstring& path);  // empty when missing
-void WriteFileUtf8(const std::wstring& path, const std::string& bytes);
-std::vector<std::string> Lines(const std::string& text);
-std::string Utf8(const std::wstring& text);
+using vostarel::testing::BinFolder;
+using vostarel::testing::ReadWholeFile;
+using vostarel::testing::ScopedEnvironment;
+using vostarel::testing::ScopedRegistryValue;
+using vostarel::testing::SplitLines;
+using vostarel::testing::TemporaryFolder;
+using vostarel::testing::Utf8;
+using vostarel::testing::WriteWholeFile;
 
 // cprog.exe started with arguments; standard output is collected.
 class CprogProcess {
@@ -111,22 +64,22 @@ class CprogSetup {
   // Registers test_extension.dll in the row that the mode reads (or, with
   // otherRow, the row it does not read).
   void RegisterTestExtension(bool otherRow = false, DWORD flag = 1);
-  std::vector<std::string> ExtensionLog() const { return Lines(ReadFileUtf8(folder_.File(L"extension.log"))); }
+  std::vector<std::string> ExtensionLog() const { return SplitLines(ReadWholeFile(folder_.File(L"extension.log"))); }
   std::wstring CallLogPath() const { return folder_.File(L"calllog.txt"); }
   std::wstring DeviceFile(const std::wstring& name) const { return folder_.File(name); }
   VersionMode Mode() const { return mode_; }
 
  private:
   VersionMode mode_;
-  TempFolder folder_;
+  TemporaryFolder folder_;
   ScopedRegistryValue version_;
   ScopedRegistryValue unmanaged_;
   ScopedRegistryValue oldPath_;
   ScopedRegistryValue oldFlag_;
   ScopedRegistryValue newPath_;
   ScopedRegistryValue newFlag_;
-  ScopedEnv deviceData_;
-  ScopedEnv log_;
+  ScopedEnvironment deviceData_;
+  ScopedEnvironment log_;
 };
 
 // Index of the first line equal to `line` at or after `from`; -1 if none.

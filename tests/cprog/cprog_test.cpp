@@ -154,9 +154,9 @@ TEST(CprogExtension, IsNotLoadedWhenDisabled) {
 TEST(CprogKeys, WaitForTheExtensionToAttachThenReachTheDialerFirst) {
   CprogSetup setup(VersionMode::kWin2003);
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
   // Attaches well after the dialer is up: typing must wait for it.
-  ScopedEnv delay(L"VOSTAREL_TEST_EXTENSION_ATTACH_DELAY_MS", L"1500");
+  ScopedEnvironment delay(L"VOSTAREL_TEST_EXTENSION_ATTACH_DELAY_MS", L"1500");
   const std::string output = RunCprog(L"--keys 12{BACK}3 --print");
   EXPECT_NE(output.find("number: 13\n"), std::string::npos) << output;
 
@@ -188,7 +188,7 @@ TEST(CprogKeys, WithoutAnAttachingExtensionTypingStartsAfterTheTimeout) {
 TEST(CprogKeys, SoftKeyAndTapReachTheDialerAndTheNumberField) {
   CprogSetup setup(VersionMode::kWin2003);
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
   const std::string output = RunCprog(L"--keys {SOFTKEY}{TAP}{SOFTKEY} --print");
   EXPECT_NE(output.find("softkey-presses: 2\n"), std::string::npos) << output;
   const std::vector<std::string> log = setup.ExtensionLog();
@@ -203,7 +203,7 @@ TEST(CprogKeys, SoftKeyAndTapReachTheDialerAndTheNumberField) {
 TEST(CprogKeys, KeypadButtonsTypeIntoTheNumberFieldWithWmSettext) {
   CprogSetup setup(VersionMode::kNt40);
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
   CprogProcess cprog(L"--exit-after 20000");
   HWND dialer = cprog.WaitForDialer();
   ASSERT_NE(dialer, nullptr);
@@ -230,7 +230,7 @@ TEST(CprogKeys, KeypadButtonsTypeIntoTheNumberFieldWithWmSettext) {
 TEST(CprogKeys, PasteChangesTheNumberWithoutWmSettextAndAnnouncesItWith1025) {
   CprogSetup setup(VersionMode::kWinXp);
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
   const std::string output = RunCprog(L"--keys 1{PASTE:2#}3 --print");
   EXPECT_NE(output.find("number: 12#3\n"), std::string::npos) << output;
 
@@ -247,7 +247,7 @@ TEST(CprogKeys, PasteChangesTheNumberWithoutWmSettextAndAnnouncesItWith1025) {
 TEST(CprogKeys, SystemMenuKeyOpensTheDialersWindowMenu) {
   CprogSetup setup(VersionMode::kWin2003);
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
   const std::string output = RunCprog(L"--keys {PICK:0}{SYSMENU} --print");
   EXPECT_NE(output.find("menu-end\n"), std::string::npos) << output;
   // A system menu's popup: position 0, and 1 in the high word.
@@ -313,12 +313,12 @@ TEST(CprogKeys, ResizeKeepsTheKeypadAtTheBottomWithTheNumberFieldAboveIt) {
 
 TEST(CprogCalls, TalkKeyDialsTheNumberAndAddsItAsTheNewestCallLogRecord) {
   CprogSetup setup(VersionMode::kWin2003);
-  WriteFileUtf8(setup.CallLogPath(), "0109999\tOld Friend\r\n");
+  WriteWholeFile(setup.CallLogPath(), "0109999\tOld Friend\r\n");
   const std::string output = RunCprog(L"--keys 0101234{TALK} --print");
   EXPECT_NE(output.find("number: 0101234\n"), std::string::npos) << output;
   EXPECT_NE(output.find("call: 0101234\t\n"), std::string::npos) << output;
-  const std::vector<std::string> log = Lines(ReadFileUtf8(setup.CallLogPath()));
-  ASSERT_EQ(log.size(), 2u) << ReadFileUtf8(setup.CallLogPath());
+  const std::vector<std::string> log = SplitLines(ReadWholeFile(setup.CallLogPath()));
+  ASSERT_EQ(log.size(), 2u) << ReadWholeFile(setup.CallLogPath());
   EXPECT_EQ(log[0], "0101234\t");
   EXPECT_EQ(log[1], "0109999\tOld Friend");
 }
@@ -327,7 +327,7 @@ TEST(CprogCalls, TalkKeyWithAnEmptyNumberPlacesNoCall) {
   CprogSetup setup(VersionMode::kWinXp);
   const std::string output = RunCprog(L"--keys {TALK} --print");
   EXPECT_EQ(output.find("call:"), std::string::npos) << output;
-  EXPECT_EQ(ReadFileUtf8(setup.CallLogPath()), "");
+  EXPECT_EQ(ReadWholeFile(setup.CallLogPath()), "");
 }
 
 TEST(CprogCalls, CallRequestIsShownAndLoggedAndPrinted) {
@@ -351,7 +351,7 @@ TEST(CprogCalls, CallRequestIsShownAndLoggedAndPrinted) {
   EXPECT_NE(cprog.Output().find("call: 01055556666\t\xED\x99\x8D\xEA\xB8\xB8\xEB\x8F\x99\n"), std::string::npos)
       << cprog.Output();
   EXPECT_EQ(cprog.Output().find("call:", cprog.Output().find("call:") + 1), std::string::npos) << "one call only";
-  const std::vector<std::string> log = Lines(ReadFileUtf8(setup.CallLogPath()));
+  const std::vector<std::string> log = SplitLines(ReadWholeFile(setup.CallLogPath()));
   ASSERT_EQ(log.size(), 1u);
   EXPECT_EQ(log[0], "01055556666\t\xED\x99\x8D\xEA\xB8\xB8\xEB\x8F\x99");
 }
@@ -359,10 +359,10 @@ TEST(CprogCalls, CallRequestIsShownAndLoggedAndPrinted) {
 TEST(CprogCalls, PreprocessDialRequestCanCancelTheCall) {
   CprogSetup setup(VersionMode::kWinXp);
   setup.RegisterTestExtension();
-  ScopedEnv refuse(L"VOSTAREL_TEST_EXTENSION_REFUSE", L"1");
+  ScopedEnvironment refuse(L"VOSTAREL_TEST_EXTENSION_REFUSE", L"1");
   const std::string output = RunCprog(L"--keys 77{TALK} --print --attach-timeout 0");
   EXPECT_EQ(output.find("call:"), std::string::npos) << output;
-  EXPECT_EQ(ReadFileUtf8(setup.CallLogPath()), "");
+  EXPECT_EQ(ReadWholeFile(setup.CallLogPath()), "");
   EXPECT_GE(FindLine(setup.ExtensionLog(), "PreprocessDialRequest 77"), 0);
 }
 
@@ -374,8 +374,8 @@ TEST(CprogPrint, ReportsTheResultListAndTheRelabelledSoftKey) {
     EXPECT_NE(output.find("softkey: \xEC\x97\xB0\xEB\x9D\xBD\xEC\xB2\x98\n"), std::string::npos) << output;  // 연락처
   }
   setup.RegisterTestExtension();
-  ScopedEnv attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
-  ScopedEnv list(L"VOSTAREL_TEST_EXTENSION_LIST", L"1");
+  ScopedEnvironment attach(L"VOSTAREL_TEST_EXTENSION_ATTACH", L"1");
+  ScopedEnvironment list(L"VOSTAREL_TEST_EXTENSION_LIST", L"1");
   const std::string output = RunCprog(L"--keys 1 --print");
   EXPECT_NE(output.find("list: visible\n"), std::string::npos) << output;
   EXPECT_NE(output.find("softkey: \xEB\xAA\xA9\xEB\xA1\x9D\n"), std::string::npos) << output;  // 목록

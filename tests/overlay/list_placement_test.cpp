@@ -102,7 +102,7 @@ bool RunAndMeasure(const std::wstring& keys, VersionMode mode, LONG clientHeight
     GetWindowRect(GetDlgItem(dialer, cprog_test::IsVersion5(mode) ? 23002 : 22301), &geometry.field);
   }
   cprog.Finish();
-  printed = Printed{cprog_test::Lines(cprog.Output())};
+  printed = Printed{cprog_test::SplitLines(cprog.Output())};
   return sized;
 }
 

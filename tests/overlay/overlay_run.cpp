@@ -69,13 +69,13 @@ void OverlayRun::SetCommand(int index, const std::wstring& text) {
 }
 
 void OverlayRun::WriteDeviceFile(const std::wstring& name, const std::string& bytes) const {
-  cprog_test::WriteFileUtf8(setup_.DeviceFile(name), bytes);
+  cprog_test::WriteWholeFile(setup_.DeviceFile(name), bytes);
 }
 
 Printed OverlayRun::Run(const std::wstring& keys, DWORD* exitCode) const {
   const std::string output =
       cprog_test::RunCprog(L"--keys \"" + keys + L"\" --print", exitCode);
-  return Printed{cprog_test::Lines(output)};
+  return Printed{cprog_test::SplitLines(output)};
 }
 
 std::string ModeName(VersionMode mode) {

@@ -100,7 +100,7 @@ bool Appears(const std::wstring& path) {
 }
 
 TEST_F(RowCommandsTest, ProgramFollowedBySpaceStartsWithParametersInAnyCase) {
-  cprog_test::TempFolder folder;
+  cprog_test::TemporaryFolder folder;
   for (const wchar_t* program : {L"cmd.exe", L"CMD.EXE"}) {
     const std::wstring marker = folder.File(std::wstring(program) + L".txt");
     run_.SetCommand(0, L"1|!Run|" + std::wstring(program) + L" /c echo x>\"" + marker + L"\"");
@@ -110,10 +110,10 @@ TEST_F(RowCommandsTest, ProgramFollowedBySpaceStartsWithParametersInAnyCase) {
 }
 
 TEST_F(RowCommandsTest, TextWithColonAndNoProgramIsStartedWhole) {
-  cprog_test::TempFolder folder;
+  cprog_test::TemporaryFolder folder;
   const std::wstring marker = folder.File(L"made.txt");
   const std::wstring script = folder.File(L"make.bat");
-  cprog_test::WriteFileUtf8(script, "@echo x> \"" + cprog_test::Utf8(marker) + "\"\r\n");
+  cprog_test::WriteWholeFile(script, "@echo x> \"" + cprog_test::Utf8(marker) + "\"\r\n");
   run_.SetCommand(0, L"1|!Run|" + script);
   const Printed p = run_.Run(L"01{ENTER}");
   EXPECT_TRUE(Appears(marker)) << p.Text();
@@ -131,16 +131,16 @@ namespace {
 class SimProgramsTest : public ::testing::Test {
  protected:
   OverlayRun run_{VersionMode::kWin2003};
-  cprog_test::TempFolder folder_;
-  std::unique_ptr<cprog_test::ScopedEnv> path_;
-  std::unique_ptr<cprog_test::ScopedEnv> marks_;
+  cprog_test::TemporaryFolder folder_;
+  std::unique_ptr<cprog_test::ScopedEnvironment> path_;
+  std::unique_ptr<cprog_test::ScopedEnvironment> marks_;
   void SetUp() override {
     run_.WriteDeviceFile(L"sim.txt", "250\n3\tKim\t111\n");
     run_.SetCommand(0, L"1|!Open|*");
     wchar_t old[8192] = {};
     GetEnvironmentVariableW(L"PATH", old, 8192);
-    path_ = std::make_unique<cprog_test::ScopedEnv>(L"PATH", folder_.Path() + L";" + old);
-    marks_ = std::make_unique<cprog_test::ScopedEnv>(L"OVERLAY_TEST_MARKS", folder_.Path());
+    path_ = std::make_unique<cprog_test::ScopedEnvironment>(L"PATH", folder_.Path() + L";" + old);
+    marks_ = std::make_unique<cprog_test::ScopedEnvironment>(L"OVERLAY_TEST_MARKS", folder_.Path());
   }
   void Provide(const wchar_t* program) const {
     const std::wstring stub = cprog_test::BinFolder() + L"\\overlay_program_stub.exe";

@@ -39,10 +39,10 @@ class ChainingTest : public ::testing::Test {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring output = std::wstring(temp) + L"chain_host_output.txt";
     DeleteFileW(output.c_str());
-    EXPECT_EQ(RunToEnd(L"\"" + BinFile(L"chain_host_cprog.exe") + L"\" \"" + BinFile(L"Vostarel.dll") +
+    EXPECT_EQ(RunCommand(L"\"" + BinFile(L"chain_host_cprog.exe") + L"\" \"" + BinFile(L"Vostarel.dll") +
                        L"\" \"" + output + L"\""),
               0);
-    output_ = ReadFileText(output);
+    output_ = ReadWholeFile(output);
     DeleteFileW(output.c_str());
     Calls calls;
     size_t start = 0;
@@ -177,10 +177,10 @@ class PhoneApplicationChainTest : public ::testing::TestWithParam<Row> {
     DeleteFileW(log.c_str());
     SetEnvironmentVariableW(L"VOSTAREL_TEST_EXTENSION_LOG", log.c_str());
     const int exitCode =
-        RunToEnd(L"\"" + BinFile(L"cprog.exe") + L"\" --exit-after 1500");
+        RunCommand(L"\"" + BinFile(L"cprog.exe") + L"\" --exit-after 1500");
     SetEnvironmentVariableW(L"VOSTAREL_TEST_EXTENSION_LOG", nullptr);
     EXPECT_EQ(exitCode, 0);
-    const std::string text = ReadFileText(log);
+    const std::string text = ReadWholeFile(log);
     DeleteFileW(log.c_str());
     return text;
   }

@@ -1,9 +1,11 @@
-// What the registration and chaining tests share: paths of the built
-// programs, running a program to its end, registry snapshots of one key
+// What the registration and chaining tests share besides the common Wine
+// test helpers: paths of the built programs, registry snapshots of one key
 // that are put back at the end of a scope, and the registration rows.
 #pragma once
 
 #include <windows.h>
+
+#include "win_test_support.h"
 
 #include <map>
 #include <optional>
@@ -13,10 +15,8 @@
 namespace vostarel::registration_test {
 
 std::wstring BinFile(const wchar_t* name);  // beside the test program
-std::string ReadFileText(const std::wstring& path);
-
-// Runs a command line to its end (a minute at most); its exit code or -1.
-int RunToEnd(std::wstring commandLine);
+using vostarel::testing::ReadWholeFile;
+using vostarel::testing::RunCommand;
 
 // One registry value as stored: type and bytes.
 struct StoredValue {

@@ -81,8 +81,8 @@ class RegistrationTest : public ::testing::TestWithParam<Row> {
   KeyValues Values() const { return ReadAllValues(row().Root, row().Subkey); }
   void SetValues(const KeyValues& values) const { WriteAllValues(row().Root, row().Subkey, values); }
 
-  int Register() const { return RunToEnd(L"regsvr32.exe /s \"" + library_ + L"\""); }
-  int Unregister() const { return RunToEnd(L"regsvr32.exe /s /u \"" + library_ + L"\""); }
+  int Register() const { return RunCommand(L"regsvr32.exe /s \"" + library_ + L"\""); }
+  int Unregister() const { return RunCommand(L"regsvr32.exe /s /u \"" + library_ + L"\""); }
 
   // The row naming this library, with the flag it gets and the backup.
   KeyValues Registered(DWORD flag, const KeyValues& backup = {}) const {

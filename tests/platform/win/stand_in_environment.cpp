@@ -61,24 +61,7 @@ std::wstring LoadedModulePath(const wchar_t* moduleName) {
   return platform::ModulePath(GetModuleHandleW(moduleName));
 }
 
-int RunRegsvr32(const std::wstring& arguments) {
-  std::wstring commandLine = L"regsvr32.exe " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &process)) {
-    return -1;
-  }
-  DWORD exitCode = static_cast<DWORD>(-1);
-  if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0 ||
-      !GetExitCodeProcess(process.hProcess, &exitCode)) {
-    exitCode = static_cast<DWORD>(-1);
-  }
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return static_cast<int>(exitCode);
-}
+int RunRegsvr32(const std::wstring& arguments) { return RunCommand(L"regsvr32.exe " + arguments); }
 
 int InitialRegistrationExitCode() { return g_registrationExitCode; }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "win_test_support.h"
+
 #include <string>
 #include <string_view>
 
