@@ -192,6 +192,7 @@ LRESULT CALLBACK DialerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       PlaceSoftKeyBar(*d);
       return 0;
     case WM_DESTROY:
+      RemovePropW(hwnd, kKeysPlayedProperty);
       PostQuitMessage(0);
       return 0;
     default:

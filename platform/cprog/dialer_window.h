@@ -24,6 +24,9 @@ inline constexpr UINT kTalkVirtualKey = VK_F3;
 // The number field's "number changed" message: the dialer sends it to the
 // field after changing the text other than through WM_SETTEXT (a paste).
 inline constexpr UINT kNumberChangedMessage = WM_USER + 1;
+// Set on the dialer window once --keys has played all its keys: a program
+// watching from outside then knows the state it sees is the final one.
+inline constexpr wchar_t kKeysPlayedProperty[] = L"cprog.KeysPlayed";
 
 // Everything the dialer owns. One per process.
 struct Dialer {

@@ -150,6 +150,7 @@ void PlayKeys(Dialer& d, const std::vector<Key>& keys) {
       if (!DrainMessages()) return;
     }
   }
+  SetPropW(d.window, kKeysPlayedProperty, reinterpret_cast<HANDLE>(1));
 }
 
 }  // namespace vostarel::cprog

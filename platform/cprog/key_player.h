@@ -19,7 +19,8 @@ bool DrainMessages();
 bool WaitForAttach(const Dialer& d, DWORD timeoutMs);
 
 // Posts each key to the dialer as real input and drains the queue after
-// each one. Stops early when the message loop is told to quit.
+// each one. Stops early when the message loop is told to quit; when all
+// keys have played, marks the dialer window with kKeysPlayedProperty.
 void PlayKeys(Dialer& d, const std::vector<Key>& keys);
 
 }  // namespace vostarel::cprog

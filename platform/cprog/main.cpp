@@ -137,7 +137,7 @@ int main() {
   // Armed before the keys play: a key may open something modal (the
   // extension's settings sheet, say) that only the exit ends.
   if (line.exitAfterMs) SetTimer(nullptr, 0, *line.exitAfterMs, OnExitTimer);
-  if (!keys.keys->empty()) PlayKeys(dialer, *keys.keys);
+  PlayKeys(dialer, *keys.keys);  // with no keys, only marks the dialer
   if (line.print && !line.exitAfterMs) {
     DrainMessages();
     WriteStd(STD_OUTPUT_HANDLE, FormatPrintedState(CollectState(dialer)));

@@ -59,6 +59,20 @@ HWND CprogProcess::WaitForDialer(DWORD timeoutMs) {
   return nullptr;
 }
 
+bool CprogProcess::WaitForKeysPlayed(HWND dialer, DWORD timeoutMs) {
+  // The property cprog puts on its dialer window after the last key.
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    if (GetPropW(dialer, L"cprog.KeysPlayed") != nullptr) return true;
+    if (process_ == nullptr || WaitForSingleObject(process_, 20) == WAIT_OBJECT_0) return false;
+  }
+  return false;
+}
+
+void CprogProcess::Quit(HWND dialer) {
+  if (dialer != nullptr) PostThreadMessageW(GetWindowThreadProcessId(dialer, nullptr), WM_QUIT, 0, 0);
+}
+
 DWORD CprogProcess::Finish(DWORD timeoutMs) {
   DWORD code = static_cast<DWORD>(-1);
   if (process_ != nullptr) {

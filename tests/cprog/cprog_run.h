@@ -34,6 +34,12 @@ class CprogProcess {
   DWORD Id() const { return processId_; }
   // The process's top-level "Dialer" window, waited for; null on timeout.
   HWND WaitForDialer(DWORD timeoutMs = 20000);
+  // Waits until cprog has played all of its --keys; false on timeout or
+  // when the process ended first.
+  bool WaitForKeysPlayed(HWND dialer, DWORD timeoutMs = 20000);
+  // Ends cprog's message loop as --exit-after does (--print still prints
+  // the state), without waiting for the end.
+  static void Quit(HWND dialer);
   // Waits for the end (killing it after timeoutMs) and returns its exit
   // code; Output() then holds all it wrote.
   DWORD Finish(DWORD timeoutMs = 30000);

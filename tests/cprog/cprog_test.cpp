@@ -299,6 +299,7 @@ TEST(CprogKeys, ResizeKeepsTheKeypadAtTheBottomWithTheNumberFieldAboveIt) {
     CprogProcess cprog(std::wstring(L"--keys ") + size.keys + L" --exit-after 20000");
     HWND dialer = cprog.WaitForDialer();
     ASSERT_NE(dialer, nullptr);
+    ASSERT_TRUE(cprog.WaitForKeysPlayed(dialer));
     ASSERT_TRUE(WaitForClientSize(dialer, size.width, size.height));
     const RECT keypad = ClientRectOf(dialer, GetDlgItem(dialer, kKeypadAreaId));
     EXPECT_EQ(keypad.left, size.keypadLeft);

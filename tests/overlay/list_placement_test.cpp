@@ -90,9 +90,9 @@ struct DialerGeometry {
 // False when it never got that high.
 bool RunAndMeasure(const std::wstring& keys, VersionMode mode, LONG clientHeight,
                    DialerGeometry& geometry, Printed& printed) {
-  cprog_test::CprogProcess cprog(L"--keys \"" + keys + L"\" --print --exit-after 1000");
+  cprog_test::CprogProcess cprog(L"--keys \"" + keys + L"\" --print --exit-after 20000");
   HWND dialer = cprog.WaitForDialer();
-  const bool sized = SettleWhen(dialer, [&] {
+  const bool sized = cprog.WaitForKeysPlayed(dialer) && SettleWhen(dialer, [&] {
     RECT client{};
     GetClientRect(dialer, &client);
     return client.bottom == clientHeight;
@@ -101,6 +101,7 @@ bool RunAndMeasure(const std::wstring& keys, VersionMode mode, LONG clientHeight
     GetWindowRect(dialer, &geometry.dialer);
     GetWindowRect(GetDlgItem(dialer, cprog_test::IsVersion5(mode) ? 23002 : 22301), &geometry.field);
   }
+  cprog.Quit(dialer);
   cprog.Finish();
   printed = Printed{cprog_test::SplitLines(cprog.Output())};
   return sized;

@@ -140,8 +140,9 @@ TEST_P(ResultListTest, AVerticalScrollBarBringsNoHorizontalOne) {
   run_.WriteDeviceFile(L"sim.txt", sim);
   for (const wchar_t* keys : {L"1", L"1{TAP}"}) {
     SCOPED_TRACE(cprog_test::Utf8(keys));
-    cprog_test::CprogProcess cprog(std::wstring(L"--keys ") + keys + L" --exit-after 1000");
+    cprog_test::CprogProcess cprog(std::wstring(L"--keys ") + keys + L" --exit-after 20000");
     HWND dialer = cprog.WaitForDialer();
+    ASSERT_TRUE(cprog.WaitForKeysPlayed(dialer));
     HWND list = nullptr;
     ASSERT_TRUE(SettleWhen(dialer, [&] {
       list = GetDlgItem(dialer, 43295);
@@ -153,6 +154,7 @@ TEST_P(ResultListTest, AVerticalScrollBarBringsNoHorizontalOne) {
     RECT client{};
     GetClientRect(list, &client);
     EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), client.right) << "the rows span the list";
+    cprog.Quit(dialer);
     cprog.Finish();
   }
 }
