@@ -97,55 +97,51 @@ if [[ ! -f "$ready_marker" ]]; then
   exec 9>&-
 fi
 
-# Hangul in the UI fonts: Wine's Tahoma and MS Shell Dlg have no Hangul
-# glyphs. Windows links its UI fonts to a Korean font (FontLink\SystemLink);
-# link them to Noto Sans CJK KR (Debian's fonts-noto-cjk) the same way. Done
-# once per prefix, for prefixes made before this step too.
-fontlink_marker="$prefix/.vostarel-fontlink-v1"
-if [[ ! -f "$fontlink_marker" ]]; then
+# Runs a set-up step (a shell function) once per prefix, for prefixes made
+# before the step existed too: under the prefix lock, with no display (Wine
+# would start its desktop process on it for reg.exe), then waits for the
+# prefix's wineserver to end so that a program showing windows starts its
+# own desktop process with the display.
+once_per_prefix() {
+  local marker="$prefix/.vostarel-$1" step="$2"
+  [[ -f "$marker" ]] && return
   exec 9>"$prefix.lock"
   flock 9
-  if [[ ! -f "$fontlink_marker" ]]; then
+  if [[ ! -f "$marker" ]]; then
     (
       unset DISPLAY WAYLAND_DISPLAY
       export WINEDEBUG=-all
-      for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
-        "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-          /v "$face" /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK KR' /f \
-          </dev/null >/dev/null 2>&1
-      done
-      # Wine started its desktop process for reg.exe without a display; it
-      # must end before a program that shows windows starts one with it.
+      "$step"
       "$wineserver" -w
     )
-    touch "$fontlink_marker"
+    touch "$marker"
   fi
   flock -u 9
   exec 9>&-
-fi
+}
+
+# Hangul in the UI fonts: Wine's Tahoma and MS Shell Dlg have no Hangul
+# glyphs. Windows links its UI fonts to a Korean font (FontLink\SystemLink);
+# link them to Noto Sans CJK KR (Debian's fonts-noto-cjk) the same way.
+link_ui_fonts_to_hangul() {
+  for face in "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2"; do
+    "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d 'NotoSansCJK-Regular.ttc,Noto Sans CJK KR' /f \
+      </dev/null >/dev/null 2>&1
+  done
+}
+once_per_prefix fontlink-v1 link_ui_fonts_to_hangul
 
 # Test programs that open and close many top-level windows run them
 # unmanaged: with no window manager on the test display, Wine otherwise
 # waits two seconds for each hidden window to be withdrawn.
-unmanaged_marker="$prefix/.vostarel-unmanaged-v1"
-if [[ ! -f "$unmanaged_marker" ]]; then
-  exec 9>"$prefix.lock"
-  flock 9
-  if [[ ! -f "$unmanaged_marker" ]]; then
-    (
-      unset DISPLAY WAYLAND_DISPLAY
-      export WINEDEBUG=-all
-      for program in vostarel_settings_tests.exe; do
-        "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
-          /v Managed /d N /f </dev/null >/dev/null 2>&1
-      done
-      "$wineserver" -w
-    )
-    touch "$unmanaged_marker"
-  fi
-  flock -u 9
-  exec 9>&-
-fi
+run_window_heavy_tests_unmanaged() {
+  for program in vostarel_settings_tests.exe; do
+    "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" \
+      /v Managed /d N /f </dev/null >/dev/null 2>&1
+  done
+}
+once_per_prefix unmanaged-v1 run_window_heavy_tests_unmanaged
 
 export WINEDEBUG="${VOSTAREL_WINEDEBUG:--all}"
 # Desktop menu entries for anything the program installs stay out of $HOME.
