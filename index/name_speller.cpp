@@ -38,11 +38,11 @@ const char16_t* TextEnd(const char16_t* text) {
 
 }  // namespace
 
-const char16_t* SyllableFor(int32_t /*table*/, char16_t ideograph) {
-  // One ideograph index serves every table; until tables 1 and 2 get data of
-  // their own, every choice reads the rows of table 0, never past them.
+const char16_t* SyllableFor(int32_t table, char16_t ideograph) {
+  // One ideograph index serves every table.
+  if (table < 0 || table >= kSyllableTableCount) table = 0;
   const uint16_t row = IdeographIndex[ideograph - kFirstIdeograph];
-  return SyllableTable0[row < kSyllableRowsPerTable ? row : 0];
+  return SyllableTables[table][row < kSyllableRowsPerTable ? row : 0];
 }
 
 void NameSpeller::SpellName(const char16_t* name, char16_t* full, size_t fullCapacity,

@@ -8,17 +8,17 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "pinyin_tables.h"
 #include "user_dictionary.h"
 
 namespace vostarel {
 
-// Number of spelling tables the settings offer. Only table 0 holds data;
-// choosing 1 or 2 spells with table 0 (see SyllableFor).
-inline constexpr int32_t kSpellingTableCount = 3;
+// Number of spelling tables the settings offer: 0 pinyin, 1 Wade-Giles,
+// 2 pinyin with u-umlaut as "yu".
+inline constexpr int32_t kSpellingTableCount = kSyllableTableCount;
 
 // The syllable of an ideograph (U+4E00..U+9FA5) in the given spelling
-// table, zero-terminated. Tables other than 0 have no data of their own yet
-// and, like any out-of-range choice, read table 0.
+// table, zero-terminated. A choice outside 0..2 reads table 0.
 const char16_t* SyllableFor(int32_t table, char16_t ideograph);
 
 inline bool IsIdeograph(char16_t unit) { return unit >= 0x4E00 && unit <= 0x9FA5; }

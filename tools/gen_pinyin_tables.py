@@ -13,8 +13,9 @@ file is missing (so a test harness can report the check as skipped).
 
 What the tables hold
 --------------------
-SyllableTable0 has 410 rows: row 0 "*" (no known reading), rows 1..407 the
-toneless syllables in byte order, row 408 "#", row 409 empty. IdeographIndex
+SyllableTables holds three tables of 410 rows. Table 0: row 0 "*" (no known
+reading), rows 1..407 the toneless syllables in byte order, row 408 "#", row
+409 empty. Tables 1 and 2 respell each row of table 0 (see the end). IdeographIndex
 gives, for each code point U+4E00..U+9FA5, the row of one reading (0 if none).
 The syllable rows are exactly the readings the index uses, so the inventory is
 an output of the rules below, not an input.
@@ -63,6 +64,30 @@ How one reading is chosen for an ideograph
    and hm. The inventory is the set of readings so chosen; it must come out
    as 407 syllables or generation fails.
 
+Tables 1 and 2
+--------------
+Both have the rows of table 0 with the same row meaning, each syllable
+respelled by a rule (rows 0, 408 and 409 stay "*", "#" and ""):
+
+Table 1 is Wade-Giles as Taiwanese names are written in Latin letters:
+toneless, without apostrophes or diacritics (ch'ang and chang are both
+"chang", hsu stands for hsu-umlaut). A syllable is split into its initial
+(zh ch sh b p m f d t n l g k h j q x r z c s y w, or none) and its final.
+WG_SYLLABLES respells whole syllables first (zi ci -> tzu, si -> ssu,
+zhi chi -> chih, shi -> shih, ri -> jih, er -> erh, e -> o, yi -> i,
+ye -> yeh, you -> yu, yan -> yen). Otherwise the initial becomes
+WG_INITIALS[initial] (b -> p, d -> t, g -> k, j q zh -> ch, x -> hs, r -> j,
+z c -> ts) and the final is respelled by the first rule of WG_FINALS whose
+final and initial set fit (ong -> ung, iong -> iung, ian -> ien, ie -> ieh,
+ue ve -> ueh, v -> u, e -> o after g k h, uo -> o after all but g k h sh,
+ui -> uei after g k); a final no rule names stays as it is. So zhang ->
+chang, xiao -> hsiao, qing -> ching, cong -> tsung, jiong -> chiung,
+lve -> lueh.
+
+Table 2 is Hanyu Pinyin as passports write it: u-umlaut is "yu" instead of
+"v" (lv -> lyu, lve -> lyue, nv -> nyu, nve -> nyue); every other row is
+table 0's.
+
 The output is deterministic: it depends only on the Unihan file.
 """
 
@@ -95,6 +120,36 @@ OTHER_FIELDS = ("kJapaneseKun", "kJapaneseOn")
 NOT_SPELLED = frozenset({"kei", "rua", "n", "ng", "nun"})
 
 EXIT_SKIP = 77
+
+# Tables 1 and 2: respelling rules (see the module documentation).
+PINYIN_INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l",
+                   "g", "k", "h", "j", "q", "x", "r", "z", "c", "s", "y", "w")
+WG_SYLLABLES = {
+    "zi": "tzu", "ci": "tzu", "si": "ssu",
+    "zhi": "chih", "chi": "chih", "shi": "shih", "ri": "jih",
+    "er": "erh", "e": "o", "yi": "i", "ye": "yeh", "you": "yu", "yan": "yen",
+}
+WG_INITIALS = {
+    "b": "p", "p": "p", "m": "m", "f": "f", "d": "t", "t": "t", "n": "n",
+    "l": "l", "g": "k", "k": "k", "h": "h", "j": "ch", "q": "ch", "x": "hs",
+    "zh": "ch", "ch": "ch", "sh": "sh", "r": "j", "z": "ts", "c": "ts",
+    "s": "s", "y": "y", "w": "w", "": "",
+}
+ALL_INITIALS = frozenset(PINYIN_INITIALS) | {""}
+# (final, initials it applies after, respelled final); the first fit wins.
+WG_FINALS = (
+    ("ong", ALL_INITIALS, "ung"),
+    ("iong", ALL_INITIALS, "iung"),
+    ("ian", ALL_INITIALS, "ien"),
+    ("ie", ALL_INITIALS, "ieh"),
+    ("ue", ALL_INITIALS, "ueh"),
+    ("ve", ALL_INITIALS, "ueh"),
+    ("v", ALL_INITIALS, "u"),
+    ("e", frozenset({"g", "k", "h"}), "o"),
+    ("uo", ALL_INITIALS - {"g", "k", "h", "sh"}, "o"),
+    ("ui", frozenset({"g", "k"}), "uei"),
+)
+PASSPORT_FINALS = {"v": "yu", "ve": "yue"}
 
 
 class SourceMissing(Exception):
@@ -259,9 +314,47 @@ def build_tables(fields):
     return syllables, index
 
 
+def split_syllable(syllable):
+    for initial in PINYIN_INITIALS:
+        if syllable.startswith(initial) and len(syllable) > len(initial):
+            return initial, syllable[len(initial):]
+    return "", syllable
+
+
+def wade_giles(syllable):
+    """Table 1: the toneless Wade-Giles spelling of a pinyin syllable."""
+    if syllable in WG_SYLLABLES:
+        return WG_SYLLABLES[syllable]
+    initial, final = split_syllable(syllable)
+    for rule_final, after, respelled in WG_FINALS:
+        if final == rule_final and initial in after:
+            final = respelled
+            break
+    return WG_INITIALS[initial] + final
+
+
+def passport_pinyin(syllable):
+    """Table 2: pinyin with u-umlaut written "yu"."""
+    initial, final = split_syllable(syllable)
+    return initial + PASSPORT_FINALS.get(final, final)
+
+
+def table_rows(syllables):
+    """The rows of tables 0, 1 and 2."""
+    tables = []
+    for respell in (lambda s: s, wade_giles, passport_pinyin):
+        rows = ["*"] + [respell(s) for s in syllables] + ["#", ""]
+        too_long = [r for r in rows if len(r) >= ROW_UNITS]
+        if too_long:
+            raise ValueError("rows too long: %s" % ", ".join(too_long))
+        tables.append(rows)
+    return tables
+
+
 def render(syllables, index, version):
-    rows = ["*"] + syllables + ["#", ""]
-    assert len(rows) == ROW_COUNT and len(index) == IDEOGRAPH_COUNT
+    tables = table_rows(syllables)
+    assert all(len(rows) == ROW_COUNT for rows in tables)
+    assert len(index) == IDEOGRAPH_COUNT
     out = []
     out.append("// Generated by tools/gen_pinyin_tables.py from Unihan_Readings.txt")
     out.append("// (Unicode %s). Do not edit by hand: change the generator and" % version)
@@ -271,13 +364,21 @@ def render(syllables, index, version):
     out.append("")
     out.append("namespace vostarel {")
     out.append("")
-    out.append("const char16_t SyllableTable0[kSyllableRowsPerTable][kSyllableRowUnits] = {")
-    for number, text in enumerate(rows):
-        literal = 'u"%s",' % text
-        out.append("    %-10s // %d" % (literal, number))
+    out.append("const char16_t SyllableTables[kSyllableTableCount][kSyllableRowsPerTable]"
+               "[kSyllableRowUnits] = {")
+    titles = ("Table 0: Hanyu Pinyin, u-umlaut as \"v\".",
+              "Table 1: Wade-Giles without apostrophes or diacritics.",
+              "Table 2: Hanyu Pinyin as passports write it, u-umlaut as \"yu\".")
+    for title, rows in zip(titles, tables):
+        out.append("    // " + title)
+        out.append("    {")
+        for number, text in enumerate(rows):
+            literal = 'u"%s",' % text
+            out.append("        %-10s // %d" % (literal, number))
+        out.append("    },")
     out.append("};")
     out.append("")
-    out.append("// Row in SyllableTable0 for U+4E00 + i; 0 where no reading is known.")
+    out.append("// Row in the syllable tables for U+4E00 + i; 0 where no reading is known.")
     out.append("const uint16_t IdeographIndex[kIdeographCount] = {")
     per_line = 16
     for start in range(0, len(index), per_line):

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "contact_entry.h"
@@ -95,11 +96,32 @@ TEST(SpellName, UnknownCharactersSpellAsNothing) {
   EXPECT_EQ(Spell(speller, u"\u00E9t\u00E9"), (Spelled{u"t", u"t"}));
 }
 
-TEST(SpellName, TablesWithoutDataFallBackToTableZero) {
+TEST(SpellName, TableOneSpellsWadeGilesAndTableTwoPassportPinyin) {
   NameSpeller speller;
-  for (int32_t table : {1, 2, -5, 3, 1000}) {
+  speller.TTable = 1;
+  EXPECT_EQ(Spell(speller, u"张三"), (Spelled{u"changsan", u"csan"}));
+  // Common surnames of Taiwan as they are written in Latin letters.
+  const std::pair<const char16_t*, const char16_t*> surnames[] = {
+      {u"陳", u"chen"},  {u"林", u"lin"},    {u"黃", u"huang"}, {u"張", u"chang"},
+      {u"李", u"li"},    {u"王", u"wang"},   {u"吳", u"wu"},    {u"劉", u"liu"},
+      {u"蔡", u"tsai"},  {u"楊", u"yang"},   {u"許", u"hsu"},   {u"鄭", u"cheng"},
+      {u"謝", u"hsieh"}, {u"郭", u"kuo"},    {u"洪", u"hung"},  {u"邱", u"chiu"},
+      {u"周", u"chou"},  {u"葉", u"yeh"},    {u"莊", u"chuang"}, {u"呂", u"lu"},
+      {u"江", u"chiang"}, {u"何", u"ho"},    {u"蕭", u"hsiao"}, {u"羅", u"lo"},
+      {u"高", u"kao"},   {u"宋", u"sung"},   {u"鍾", u"chung"}, {u"游", u"yu"},
+      {u"詹", u"chan"},  {u"朱", u"chu"},    {u"余", u"yu"},    {u"卓", u"cho"},
+      {u"熊", u"hsiung"}, {u"阮", u"juan"},  {u"翁", u"weng"},  {u"簡", u"chien"},
+  };
+  for (const auto& [surname, expected] : surnames) {
+    EXPECT_EQ(Spell(speller, surname), (Spelled{expected, expected}));
+  }
+  speller.TTable = 2;
+  EXPECT_EQ(Spell(speller, u"吕女略虐"), (Spelled{u"lyunyulyuenyue", u"lnlnyue"}));
+  EXPECT_EQ(Spell(speller, u"张三"), (Spelled{u"zhangsan", u"zsan"}));
+  // Out-of-range choices spell with table 0.
+  for (int32_t table : {-5, 3, 1000}) {
     speller.TTable = table;
-    EXPECT_EQ(Spell(speller, u"王小明"), (Spelled{u"wangxiaoming", u"wxming"})) << table;
+    EXPECT_EQ(Spell(speller, u"吕小明"), (Spelled{u"lvxiaoming", u"lxming"})) << table;
   }
 }
 

@@ -33,7 +33,8 @@ expect_status() {  # expect_status DESCRIPTION STATUS COMMAND...
 
 expect "names" $'wangxiaoming\twxming\njohnsmith\tjs\nbob2\tb' \
   "$spell" "王小明" "John Smith" "Bob2"
-expect "table choice without data of its own" $'wang\twang' "$spell" --table 2 "王"
+expect "Wade-Giles table" $'changsan\tcsan' "$spell" --table 1 "张三"
+expect "passport pinyin table" $'lyu\tlyu' "$spell" --table 2 "吕"
 # 40 letters: the display name keeps 31 of them.
 expect "name cut to the display-name field" "$(printf 'a%.0s' {1..31})"$'\t'"a" \
   "$spell" "$(printf 'a%.0s' {1..40})"
