@@ -29,12 +29,16 @@ void AddNumber(ContactEntry& entry, const char16_t* label, const char16_t* numbe
   CopyText(slot.Number, number);
 }
 
-void SpellEntry(const NameSpeller& speller, ContactEntry& entry, size_t spelledCapacity) {
-  speller.SpellName(entry.DisplayName, entry.SpelledName, spelledCapacity, entry.NameInitials,
-                    kNameInitialsCapacity);
+// Spells the entry's display name, or nothing when `spellName` is false.
+void SpellEntry(const NameSpeller& speller, ContactEntry& entry, size_t spelledCapacity,
+                bool spellName = true) {
+  speller.SpellName(spellName ? entry.DisplayName : u"", entry.SpelledName, spelledCapacity,
+                    entry.NameInitials, kNameInitialsCapacity);
 }
 
-// The display name of a SIM or call-log entry.
+// The display name of a SIM or call-log entry. The no-name text is only
+// shown, never spelled: with a dictionary that spells Hangul it would make
+// every unnamed entry match keys that have nothing to do with it.
 const char16_t* NameOrNoName(const ContactIndex& index, const char16_t* name) {
   return IsEmptyText(name) ? index.Texts[IndexText::NoName] : name;
 }
@@ -75,7 +79,7 @@ void AddSimEntry(ContactIndex& index, const char16_t* name, const char16_t* numb
   if (entry == nullptr) return;
   StartEntry(*entry, kSimEntryId, NameOrNoName(index, name));
   AddNumber(*entry, index.Texts[IndexText::Sim], number);
-  SpellEntry(index.Speller, *entry, kSpelledNameCapacity);
+  SpellEntry(index.Speller, *entry, kSpelledNameCapacity, !IsEmptyText(name));
   index.Sim.Seal(*entry);
 }
 
@@ -94,7 +98,7 @@ void AddCallLogEntry(ContactIndex& index, const char16_t* name, const char16_t* 
   StartEntry(*entry, kCallLogEntryId, NameOrNoName(index, name));
   AddNumber(*entry, index.Texts[IndexText::CallLog], stored);
   // Spell one unit short of the field so the "#" always fits.
-  SpellEntry(index.Speller, *entry, kSpelledNameCapacity - 1);
+  SpellEntry(index.Speller, *entry, kSpelledNameCapacity - 1, !IsEmptyText(name));
   TextAppender::AtEnd(entry->SpelledName, kSpelledNameCapacity).Append(u'#');
   index.CallLog.Seal(*entry);
 }

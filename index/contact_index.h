@@ -62,12 +62,14 @@ void AddContact(ContactIndex& index, int32_t contactId, const ContactNumbers& nu
                 const char16_t* name);
 
 // Appends a SIM phonebook entry with one number. A missing or empty name is
-// shown as the no-name text.
+// shown as the no-name text and spelled as nothing.
 void AddSimEntry(ContactIndex& index, const char16_t* name, const char16_t* number);
 
 // Appends a call-log entry unless an entry with the same number is already in
 // the store (the record read first wins, with its name). The spelled name
-// ends with "#", so typed "#" reaches call-log entries by name.
+// ends with "#", so typed "#" reaches call-log entries by name. A missing or
+// empty name is shown as the no-name text and spelled as nothing (the
+// spelled name is "#" alone).
 void AddCallLogEntry(ContactIndex& index, const char16_t* name, const char16_t* number);
 
 }  // namespace vostarel

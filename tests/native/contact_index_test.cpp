@@ -3,6 +3,7 @@
 #include <string>
 
 #include "contact_index.h"
+#include "filter.h"
 #include "test_texts.h"
 
 namespace vostarel {
@@ -116,6 +117,36 @@ TEST_F(ContactIndexTest, CallLogKeepsFirstRecordOfEachNumberAndEndsSpellingWithH
   const ContactEntry& unnamed = index_.CallLog[1];
   EXPECT_EQ(std::u16string(unnamed.DisplayName), u"이름 없음");
   EXPECT_EQ(std::u16string(unnamed.SpelledName), u"#");
+}
+
+TEST_F(ContactIndexTest, TheNoNameTextIsShownButNeverSpelledWithOrWithoutADictionary) {
+  // A dictionary that spells every syllable of the no-name text "이름 없음".
+  const std::u16string dictionary = u"\ufeffi\t이\nreum\t름\neop\t없\neum\t음\n";
+  for (const bool withDictionary : {false, true}) {
+    SCOPED_TRACE(withDictionary ? "with a dictionary" : "without a dictionary");
+    if (withDictionary) {
+      index_.Speller.LoadUserDictionaryBytes(dictionary.data(), dictionary.size() * 2);
+    }
+    ASSERT_TRUE(index_.Sim.Reset(2));
+    ASSERT_TRUE(index_.CallLog.Reset(2));
+    AddSimEntry(index_, nullptr, u"555");
+    AddSimEntry(index_, u"이름", u"556");
+    AddCallLogEntry(index_, u"", u"557");
+    const ContactEntry& sim = index_.Sim[0];
+    const ContactEntry& call = index_.CallLog[0];
+    EXPECT_EQ(std::u16string(sim.DisplayName), u"이름 없음");
+    EXPECT_EQ(std::u16string(sim.SpelledName), u"");
+    EXPECT_EQ(std::u16string(sim.NameInitials), u"");
+    EXPECT_EQ(std::u16string(call.DisplayName), u"이름 없음");
+    EXPECT_EQ(std::u16string(call.SpelledName), u"#");
+    EXPECT_EQ(std::u16string(call.NameInitials), u"");
+    EXPECT_EQ(std::u16string(index_.Sim[1].SpelledName), withDictionary ? u"ireum" : u"");
+
+    // "4" is the key of the "i" that the no-name text would spell to.
+    FilterStores(index_, u"4", SearchBits::kDefault);
+    ASSERT_EQ(index_.Results.Count, withDictionary ? 1u : 0u);
+    if (withDictionary) EXPECT_EQ(index_.Results.Items[0], &index_.Sim[1]);
+  }
 }
 
 TEST_F(ContactIndexTest, CallLogNumbersEqualOnlyPastTheStoredLengthCountAsDuplicates) {
