@@ -38,8 +38,13 @@ void AppendUtf8(std::string& out, char32_t cp) {
 
 }  // namespace
 
-std::u16string Utf8ToUtf16(std::string_view text) {
+std::u16string Utf8ToUtf16(std::string_view text, bool* valid) {
   std::u16string out;
+  auto invalid = [&] {
+    out.push_back(kReplacement);
+    if (valid != nullptr) *valid = false;
+  };
+  if (valid != nullptr) *valid = true;
   size_t i = 0;
   while (i < text.size()) {
     const auto lead = static_cast<uint8_t>(text[i]);
@@ -55,7 +60,7 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     } else if (lead >= 0xF0 && lead < 0xF5) {
       extra = 3, cp = lead & 0x07, minimum = 0x10000;
     } else {
-      out.push_back(kReplacement);
+      invalid();
       ++i;
       continue;
     }
@@ -66,8 +71,12 @@ std::u16string Utf8ToUtf16(std::string_view text) {
       cp = (cp << 6) | (next & 0x3F);
     }
     const bool complete = j == i + 1 + extra;
-    const bool valid = complete && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-    AppendUtf16(out, valid ? cp : kReplacement);
+    const bool isValid = complete && cp >= minimum && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    if (isValid) {
+      AppendUtf16(out, cp);
+    } else {
+      invalid();
+    }
     i = complete ? j : (j > i + 1 ? j : i + 1);
   }
   return out;

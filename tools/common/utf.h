@@ -7,9 +7,9 @@
 
 namespace vostarel::cli {
 
-// Invalid UTF-8 sequences become U+FFFD; code points above U+FFFF become
-// surrogate pairs.
-std::u16string Utf8ToUtf16(std::string_view text);
+// Invalid UTF-8 sequences become U+FFFD (and clear *valid when given); code
+// points above U+FFFF become surrogate pairs.
+std::u16string Utf8ToUtf16(std::string_view text, bool* valid = nullptr);
 // Unpaired surrogates become U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view text);
 
