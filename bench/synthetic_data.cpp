@@ -52,6 +52,20 @@ std::u16string Name(std::mt19937& rng) {
 
 }  // namespace
 
+std::vector<std::u16string> MakeHangulNames(size_t count, uint32_t seed) {
+  static constexpr char16_t kSurnames[] = u"김이박최정강조윤장임한오서신권황안송류전홍";
+  std::mt19937 rng(seed);
+  std::uniform_int_distribution<size_t> surname(0, std::size(kSurnames) - 2);
+  std::uniform_int_distribution<int> syllable(0xAC00, 0xD7A3);
+  std::uniform_int_distribution<int> givenLength(1, 3);
+  std::vector<std::u16string> names(count);
+  for (std::u16string& name : names) {
+    name.push_back(kSurnames[surname(rng)]);
+    for (int i = givenLength(rng); i > 0; --i) name.push_back(static_cast<char16_t>(syllable(rng)));
+  }
+  return names;
+}
+
 std::vector<SyntheticContact> MakeContacts(size_t count, uint32_t seed) {
   std::mt19937 rng(seed);
   std::uniform_int_distribution<int> numberCount(1, 4);

@@ -21,6 +21,10 @@ std::vector<SyntheticContact> MakeContacts(size_t count, uint32_t seed);
 // Names as they reach the speller: the display names of MakeContacts.
 std::vector<std::u16string> MakeNames(size_t count, uint32_t seed);
 
+// Korean names of two to four Hangul syllables, any syllable of the block
+// (the first one from common surnames).
+std::vector<std::u16string> MakeHangulNames(size_t count, uint32_t seed);
+
 // A user dictionary of `lines` lines "spelling<TAB>characters", covering
 // Hangul syllables and ideographs, as UTF-16LE file bytes with a byte-order
 // mark.

@@ -59,6 +59,15 @@
 #define IDS_BUILTIN_COMMAND_7 826
 #define IDS_BUILTIN_COMMAND_8 827
 
+/* Spelling-table page: the names of the three tables (ID - 830 is the
+   table) and the sample name spelled when the page opens, chosen so that
+   every table spells it differently. */
+#define IDS_SPELLING_TABLE_FIRST 830
+#define IDS_SPELLING_TABLE_0 830
+#define IDS_SPELLING_TABLE_1 831
+#define IDS_SPELLING_TABLE_2 832
+#define IDS_SPELLING_SAMPLE 833
+
 /* ---- Menu commands ----------------------------------------------------- */
 /* Overlay menu (menu 102, popup 0). 20103..20107 open the settings sheet at
    page (ID - 20103); 20107 has no item but is handled. */

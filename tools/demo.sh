@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # The demo: the stand-in phone with Vostarel registered as its dial-pad
 # extension and a sample device (Korean, Chinese and English contacts, a SIM,
-# a call log, and a user dictionary that spells the Korean names).
+# a call log), with the Hangul dictionary the build puts beside the library.
 #
 #   tools/demo.sh              a window for a person when a display exists,
 #                              otherwise the headless run below
 #   tools/demo.sh --headless   types sample key sequences under Xvfb, prints
-#                              each list state and saves a screenshot of each,
-#                              then one of each settings page
+#                              each list state and saves a screenshot of each
+#                              (the last one with the Cheonjiin dictionary in
+#                              place), then one of each settings page
 #
 # Installs what is missing, builds the Windows preset, and keeps everything
 # it makes under build/demo/ (its own Wine prefix, a copy of the binaries,
@@ -26,9 +27,10 @@ cmake --build --preset windows
 demo=$root/build/demo
 rm -rf "$demo/bin" "$demo/device" "$demo/shots"
 mkdir -p "$demo/bin" "$demo/device" "$demo/shots"
-cp build/windows/bin/*.dll build/windows/bin/cprog.exe "$demo/bin/"
-# The user dictionary lies beside the library, named like it.
-cp tools/demo/Vostarel.txt "$demo/bin/"
+# The user dictionary lies beside the library, named like it: the build's
+# Revised Romanization dictionary; the others wait in dictionaries/.
+cp -r build/windows/bin/*.dll build/windows/bin/cprog.exe build/windows/bin/Vostarel.txt \
+  build/windows/bin/dictionaries "$demo/bin/"
 cp tools/demo/device/* "$demo/device/"
 
 prefix=$demo/wineprefix
@@ -63,19 +65,27 @@ export DISPLAY=":$(head -n1 "$displayfile")"
 
 # Each run types one sequence, stays up long enough for the screenshot, then
 # prints what is on screen: the number, the list and its rows, the soft key.
-sequences=("926" "546" "010" "#" "26{DOWN}{DOWN}" "2{SOFTKEY}")
+# 926: 王小明 and others by pinyin; 44664654: 김민지 by its romanized name
+# (gimminji); 597: 정예린 by its romanized initials (j-y-rin); then, with the
+# Cheonjiin dictionary beside the library, 798: 박지훈 by the keys of its
+# initial consonants (ㅂ 7, ㅈ 9, ㅎ 8).
+sequences=("926" "44664654" "597" "010" "#" "26{DOWN}{DOWN}" "2{SOFTKEY}" "cheonjiin:798")
 n=0
 for keys in "${sequences[@]}"; do
   n=$((n + 1))
   shot=$(printf '%s/shots/%02d.png' "$demo" "$n")
+  dictionary=rr
+  if [[ $keys == *:* ]]; then dictionary=${keys%%:*}; keys=${keys#*:}; fi
+  cp "$demo/bin/dictionaries/hangul-$dictionary.txt" "$demo/bin/Vostarel.txt"
   wine "$demo/bin/cprog.exe" --keys "$keys" --print --exit-after 7000 >"${shot%.png}.txt" 2>&1 &
   phone=$!
   sleep 5
   import -window root "$shot"
   wait "$phone" || true
-  printf '\n== keys %s (screenshot %s)\n' "$keys" "$shot"
+  printf '\n== keys %s, %s dictionary (screenshot %s)\n' "$keys" "$dictionary" "$shot"
   cat "${shot%.png}.txt"
 done
+cp "$demo/bin/dictionaries/hangul-rr.txt" "$demo/bin/Vostarel.txt"
 
 # The settings sheet, one page per run, opened from the overlay menu (a
 # tap-and-hold on the number field); the Spelling-table page has no menu

@@ -1,6 +1,8 @@
 // The Spelling-table page: which syllable table spells Chinese names, with
 // a sample name spelled as the user types. The choice applies at once, in
-// memory only; the stores are spelled again when the sheet closes.
+// memory only; the stores are spelled again when the sheet closes. The page
+// opens with a sample that each table spells differently, so a choice shows
+// what it changes at once.
 #include "dial_helper.h"
 #include "process_values.h"
 #include "resource_ids.h"
@@ -27,6 +29,22 @@ void ShowSample(HWND page, const NameSpeller& speller) {
 
 bool IsTableButton(int id) { return id >= IDC_SPELLING_TABLE_0 && id <= IDC_SPELLING_TABLE_2; }
 
+void SetTextFromStringTable(HWND page, int control, UINT stringId) {
+  wchar_t text[kSampleCapacity] = {};
+  LoadStringW(g_moduleInstance, stringId, text, kSampleCapacity);
+  SetDlgItemTextW(page, control, text);
+}
+
+void InitPage(HWND page, const NameSpeller& speller) {
+  for (int table = 0; table < kSpellingTableCount; ++table) {
+    SetTextFromStringTable(page, IDC_SPELLING_TABLE_0 + table, IDS_SPELLING_TABLE_FIRST + table);
+  }
+  CheckRadioButton(page, IDC_SPELLING_TABLE_0, IDC_SPELLING_TABLE_2,
+                   IDC_SPELLING_TABLE_0 + speller.TTable);
+  SetTextFromStringTable(page, IDC_SAMPLE_NAME, IDS_SPELLING_SAMPLE);
+  ShowSample(page, speller);
+}
+
 }  // namespace
 
 INT_PTR CALLBACK SpellingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM) {
@@ -35,8 +53,7 @@ INT_PTR CALLBACK SpellingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
   NameSpeller& speller = helper->Index.Speller;
   switch (message) {
     case WM_INITDIALOG:
-      CheckRadioButton(page, IDC_SPELLING_TABLE_0, IDC_SPELLING_TABLE_2,
-                       IDC_SPELLING_TABLE_0 + speller.TTable);
+      InitPage(page, speller);
       return TRUE;
     case WM_COMMAND: {
       const int id = LOWORD(wParam);

@@ -68,6 +68,8 @@ void OverlayRun::SetCommand(int index, const std::wstring& text) {
   commands_[static_cast<size_t>(index)]->SetString(text);
 }
 
+void OverlayRun::SetLibrary(const std::wstring& path) { path_.SetString(path); }
+
 void OverlayRun::WriteDeviceFile(const std::wstring& name, const std::string& bytes) const {
   cprog_test::WriteWholeFile(setup_.DeviceFile(name), bytes);
 }

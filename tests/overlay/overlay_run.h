@@ -35,6 +35,8 @@ class OverlayRun {
   void SetKeyMap(const std::vector<BYTE>& pairs);
   void SetPosSize(const std::vector<int32_t>& values);  // 8 values
   void SetCommand(int index, const std::wstring& text);  // "mode|caption|command"
+  // The extension the phone loads (default: the built Vostarel.dll).
+  void SetLibrary(const std::wstring& path);
   // Device data files (UTF-8).
   void WriteDeviceFile(const std::wstring& name, const std::string& bytes) const;
   // Runs cprog with --keys KEYS --print to its end.

@@ -36,6 +36,24 @@ TEST_F(SpellingPageTest, TheChosenTableAppliesAtOnceSurvivesCancelAndIsNeverSave
   EXPECT_EQ(Helper().Index.Speller.TTable, 2);
 }
 
+TEST_F(SpellingPageTest, ChoicesAreNamedAndTheOpeningSampleShowsWhatEachTableSpells) {
+  RunSheet(kSpellingPage, [](HWND sheet) {
+    HWND page = CurrentPage(sheet);
+    EXPECT_EQ(TextOf(page, IDC_SPELLING_TABLE_0), L"한어 병음 (기본)");
+    EXPECT_EQ(TextOf(page, IDC_SPELLING_TABLE_1), L"웨이드-자일스 (대만)");
+    EXPECT_EQ(TextOf(page, IDC_SPELLING_TABLE_2), L"여권 병음 (ü는 yu)");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_NAME), L"呂曉明");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_SPELLED), L"lvxiaoming");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_INITIALS), L"lxming");
+    Click(page, IDC_SPELLING_TABLE_1);
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_SPELLED), L"luhsiaoming");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_INITIALS), L"lhming");
+    Click(page, IDC_SPELLING_TABLE_2);
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_SPELLED), L"lyuxiaoming");
+    PressCancel(sheet);
+  });
+}
+
 TEST_F(SpellingPageTest, TheSampleIsSpelledAsTypedAndAgainAfterATableChange) {
   RunSheet(kSpellingPage, [](HWND sheet) {
     HWND page = CurrentPage(sheet);
@@ -48,6 +66,9 @@ TEST_F(SpellingPageTest, TheSampleIsSpelledAsTypedAndAgainAfterATableChange) {
     SetDlgItemTextW(page, IDC_SAMPLE_SPELLED, L"");
     Click(page, IDC_SPELLING_TABLE_1);
     EXPECT_EQ(TextOf(page, IDC_SAMPLE_SPELLED), L"kimsu");
+    SetText(page, IDC_SAMPLE_NAME, L"张三");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_SPELLED), L"changsan");
+    EXPECT_EQ(TextOf(page, IDC_SAMPLE_INITIALS), L"csan");
     PressCancel(sheet);
   });
 }
