@@ -56,11 +56,16 @@ void FitCurrentPage(HWND sheet) {
 }
 
 // Pages are made when first shown, at their template's size: each one is
-// fitted once the sheet has switched to it.
+// fitted once the sheet has switched to it. The start page is sized by the
+// sheet itself while it initialises, after the sheet's callback has laid
+// the sheet out, so it is fitted again when the sheet first shows.
 LRESULT CALLBACK SheetSubclassProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR, DWORD_PTR) {
   const LRESULT result = DefSubclassProc(sheet, message, wParam, lParam);
   switch (message) {
+    case WM_SHOWWINDOW:
+      if (wParam) FitCurrentPage(sheet);
+      break;
     case PSM_SETCURSEL:
     case PSM_SETCURSELID:
       FitCurrentPage(sheet);

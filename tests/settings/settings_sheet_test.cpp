@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 #include "aygshell.h"
 #include "overlay_menu.h"
@@ -16,11 +17,13 @@
 #include "resource_ids.h"
 #include "settings_sheet.h"
 #include "sheet_fixture.h"
+#include "win_test_support.h"
 
 namespace settings_test {
 namespace {
 
 using namespace vostarel;
+using vostarel::testing::ScopedRegistryValue;
 
 class SettingsSheetTest : public SheetTest {};
 
@@ -126,56 +129,109 @@ RECT VisiblePart(HWND page, HWND control) {
   return RECT{rect.left, top, rect.left + box + extent.right, top + height};
 }
 
-// Whether the page lies inside the sheet's client area and everything its
-// visible controls show lies inside the page.
-void ExpectNothingCutOff(HWND sheet, HWND page, int index) {
+std::string Describe(const RECT& r) {
+  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
+         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
+}
+
+// What is cut off of a page: the page where it leaves the sheet's client
+// area, and each visible control whose visible part leaves the page's client
+// area, with the rectangles. Empty when everything is whole.
+std::vector<std::string> CutOff(HWND sheet, HWND page) {
+  std::vector<std::string> found;
   RECT sheetClient{};
   GetClientRect(sheet, &sheetClient);
   RECT pageRect{};
   GetWindowRect(page, &pageRect);
   MapWindowPoints(nullptr, sheet, reinterpret_cast<POINT*>(&pageRect), 2);
-  EXPECT_GE(pageRect.left, 0) << "page " << index;
-  EXPECT_GE(pageRect.top, 0) << "page " << index;
-  EXPECT_LE(pageRect.right, sheetClient.right) << "page " << index;
-  EXPECT_LE(pageRect.bottom, sheetClient.bottom) << "page " << index;
+  RECT inside{};
+  if (!IntersectRect(&inside, &pageRect, &sheetClient) || !EqualRect(&inside, &pageRect)) {
+    found.push_back("page " + Describe(pageRect) + " in sheet " + Describe(sheetClient));
+  }
   RECT client{};
   GetClientRect(page, &client);
   for (HWND child = GetWindow(page, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsWindowVisible(child)) continue;
     const RECT seen = VisiblePart(page, child);
-    const int id = GetDlgCtrlID(child);
-    EXPECT_GE(seen.left, 0) << "page " << index << " control " << id;
-    EXPECT_GE(seen.top, 0) << "page " << index << " control " << id;
-    EXPECT_LE(seen.right, client.right) << "page " << index << " control " << id;
-    EXPECT_LE(seen.bottom, client.bottom) << "page " << index << " control " << id;
+    if (seen.left < 0 || seen.top < 0 || seen.right > client.right || seen.bottom > client.bottom) {
+      found.push_back("control " + std::to_string(GetDlgCtrlID(child)) + " " + Describe(seen) +
+                      " in page " + Describe(client));
+    }
   }
+  return found;
 }
 
+// A tap on tab `index`, as a person switches pages.
+void TapTab(HWND sheet, int index) {
+  HWND tabs = PropSheet_GetTabControl(sheet);
+  RECT tab{};
+  ASSERT_TRUE(TabCtrl_GetItemRect(tabs, index, &tab));
+  const LPARAM point = MAKELPARAM((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2);
+  SendMessageW(tabs, WM_LBUTTONDOWN, MK_LBUTTON, point);
+  SendMessageW(tabs, WM_LBUTTONUP, 0, point);
+}
+
+// The sheet over a 240 x 320 phone at 96 dpi and, in a child run of this
+// program (Wine reads the screen's resolution once per process), over a
+// 480 x 640 phone at 192 dpi: it covers the phone with one row of tabs, and
+// every page shows whole, both as the page the sheet opens at (the overlay
+// menu opens the page its item names) and when a tab is tapped.
 TEST_F(SettingsSheetTest, TheSheetCoversThePhoneWithEveryPageWhole) {
-  RunSheet(kGeneralPage, [this](HWND sheet) {
-    RECT sheetRect{};
-    RECT phoneRect{};
-    GetWindowRect(sheet, &sheetRect);
-    GetWindowRect(Phone(), &phoneRect);
-    EXPECT_TRUE(EqualRect(&sheetRect, &phoneRect));
-    // The menu bar has OK and Cancel; the desktop sheet's own are hidden.
-    for (int id : {IDOK, IDCANCEL}) {
-      HWND button = GetDlgItem(sheet, id);
-      EXPECT_TRUE(button == nullptr || !IsWindowVisible(button)) << id;
-    }
-    // One row of tabs, all five visible.
-    HWND tabs = PropSheet_GetTabControl(sheet);
-    EXPECT_EQ(TabCtrl_GetRowCount(tabs), 1);
-    RECT tabsClient{};
-    GetClientRect(tabs, &tabsClient);
-    RECT last{};
-    ASSERT_TRUE(TabCtrl_GetItemRect(tabs, kSettingsPageCount - 1, &last));
-    EXPECT_LE(last.right, tabsClient.right);
-    for (int index = 0; index < kSettingsPageCount; ++index) {
-      ExpectNothingCutOff(sheet, ShowPage(sheet, index), index);
-    }
-    PressCancel(sheet);
-  });
+  const bool child = GetEnvironmentVariableW(L"SHEET_TEST_192_DPI", nullptr, 0) != 0;
+  if (child) {
+    RECT frame{0, 0, 480, 640};
+    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(Phone(), GWL_STYLE)), FALSE, 0);
+    SetWindowPos(Phone(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+  }
+  for (int start = 0; start < kSettingsPageCount; ++start) {
+    RunSheet(start, [this, start](HWND sheet) {
+      RECT sheetRect{};
+      RECT phoneRect{};
+      GetWindowRect(sheet, &sheetRect);
+      GetWindowRect(Phone(), &phoneRect);
+      EXPECT_EQ(Describe(sheetRect), Describe(phoneRect));
+      // The menu bar has OK and Cancel; the desktop sheet's own are hidden.
+      for (int id : {IDOK, IDCANCEL}) {
+        HWND button = GetDlgItem(sheet, id);
+        EXPECT_TRUE(button == nullptr || !IsWindowVisible(button)) << "button " << id << " shows";
+      }
+      // One row of tabs, all five visible.
+      HWND tabs = PropSheet_GetTabControl(sheet);
+      EXPECT_EQ(TabCtrl_GetRowCount(tabs), 1);
+      RECT tabsClient{};
+      GetClientRect(tabs, &tabsClient);
+      RECT last{};
+      ASSERT_TRUE(TabCtrl_GetItemRect(tabs, kSettingsPageCount - 1, &last));
+      EXPECT_LE(last.right, tabsClient.right) << Describe(last) << " in " << Describe(tabsClient);
+
+      EXPECT_EQ(CutOff(sheet, CurrentPage(sheet)), std::vector<std::string>{})
+          << "page " << start << " opened first";
+      if (start == 0) {
+        for (int index = 1; index < kSettingsPageCount; ++index) {
+          TapTab(sheet, index);
+          ASSERT_EQ(PageIndex(sheet), index);
+          EXPECT_EQ(CutOff(sheet, CurrentPage(sheet)), std::vector<std::string>{})
+              << "page " << index << " after a tap on its tab";
+        }
+      }
+      PressCancel(sheet);
+    });
+  }
+  if (child) return;
+  ScopedRegistryValue resolution(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels");
+  resolution.SetDword(192);
+  // With this program's note of the fonts' resolution put back, the next
+  // program need not set the fonts up again.
+  ScopedRegistryValue fontNote(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts", L"LogPixels");
+  vostarel::testing::ScopedEnvironment childMark(L"SHEET_TEST_192_DPI", L"1");
+  wchar_t self[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  EXPECT_EQ(vostarel::testing::RunCommand(L"\"" + std::wstring(self) +
+                                          L"\" --gtest_filter=SettingsSheetTest." +
+                                          L"TheSheetCoversThePhoneWithEveryPageWhole"),
+            0)
+      << "the run on a 480 x 640 phone at 192 dpi failed (its output is above)";
 }
 
 // The folder of this program, where LoadLibraryW looks first.
