@@ -11,6 +11,7 @@
 #include "loader_thread.h"
 #include "process_values.h"
 #include "settings.h"
+#include "settings_sheet.h"
 
 namespace vostarel {
 namespace {
@@ -26,6 +27,7 @@ DialHelper* CreateMainObject(HINSTANCE instance) {
 void OnProcessAttach(HINSTANCE instance) {
   RecordProcessValues(instance);
   if (!RunsInPhoneApplication()) return;
+  g_openSettingsSheet = ShowSettingsSheet;
   DialHelper* helper = CreateMainObject(instance);
   if (helper == nullptr) return;
   g_mainObject = helper;

@@ -1,7 +1,7 @@
 #include "loader_thread.h"
 
 #include "dial_helper.h"
-#include "handles.h"
+#include "holders.h"
 #include "host_rules.h"
 #include "process_values.h"
 #include "store_loaders.h"

@@ -2,7 +2,7 @@
 
 #include "dial_helper.h"
 #include "dictionary_path.h"
-#include "handles.h"
+#include "holders.h"
 #include "host_rules.h"
 #include "process_values.h"
 #include "replacement_procs.h"

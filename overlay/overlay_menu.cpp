@@ -7,7 +7,6 @@
 #include "process_values.h"
 #include "resource_ids.h"
 #include "result_list.h"
-#include "settings_sheet.h"
 #include "store_loaders.h"
 
 namespace vostarel {
@@ -28,12 +27,8 @@ HMENU OverlayMenu() {
   return g_overlayMenu;
 }
 
-void ReloadStores(DialHelper& helper) {
-  // No row may be drawn from a store array while it is replaced.
-  helper.Index.Results.Count = 0;
-  LoadAddressBook(helper);
-  LoadSimPhonebook(helper);
-  LoadCallLog(helper, false);
+void ReloadAndReport(DialHelper& helper) {
+  ReloadStores(helper);
   const unsigned total = helper.Index.AddressBook.Count() + helper.Index.Sim.Count() +
                          helper.Index.CallLog.Count();
   wchar_t format[kReportCapacity] = {};
@@ -41,6 +36,14 @@ void ReloadStores(DialHelper& helper) {
   wchar_t report[kReportCapacity] = {};
   _snwprintf(report, kReportCapacity - 1, format, total);
   MessageBoxW(GetActiveWindow(), report, kReportCaption, MB_ICONINFORMATION);
+}
+
+// The sheet reports what it changed; the list it knows nothing of is placed
+// again here.
+void OpenSettingsSheet(DialHelper& helper, int startPage) {
+  if (g_openSettingsSheet == nullptr) return;
+  g_openSettingsSheet(helper, helper.Window.Dialer, startPage);
+  if (helper.Sheet.PlacementChanged) PlaceResultList(helper, false);
 }
 
 }  // namespace
@@ -61,11 +64,11 @@ void RunOverlayCommand(DialHelper& helper, UINT commandId) {
   const OverlayAction action = OverlayCommandKind(commandId);
   switch (action.Kind) {
     case OverlayActionKind::Reload:
-      ReloadStores(helper);
+      ReloadAndReport(helper);
       RefreshResultList(helper);
       break;
     case OverlayActionKind::OpenSettings:
-      ShowSettingsSheet(helper, helper.Window.Dialer, action.SettingsPage);
+      OpenSettingsSheet(helper, action.SettingsPage);
       RefreshResultList(helper);
       break;
     case OverlayActionKind::Exit:

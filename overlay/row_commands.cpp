@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "com_holders.h"
+#include "holders.h"
 #include "command_action.h"
 #include "desktop_values.h"
 #include "dial_helper.h"
@@ -90,22 +90,6 @@ HRESULT DisplayContact(int32_t oid) {
   return result;
 }
 
-// A popup menu created for one request, destroyed after it.
-class PopupMenu {
- public:
-  PopupMenu() : menu_(CreatePopupMenu()) {}
-  PopupMenu(const PopupMenu&) = delete;
-  PopupMenu& operator=(const PopupMenu&) = delete;
-  ~PopupMenu() {
-    if (menu_ != nullptr) DestroyMenu(menu_);
-  }
-  HMENU Get() const { return menu_; }
-  explicit operator bool() const { return menu_ != nullptr; }
-
- private:
-  HMENU menu_;
-};
-
 }  // namespace
 
 void ShowRowMenu(DialHelper& helper, LPARAM point) {
@@ -118,7 +102,8 @@ void ShowRowMenu(DialHelper& helper, LPARAM point) {
     return;
   }
   MoveNumberToFront(*entry, entry->SelectedNumber);
-  PopupMenu menu;
+  // Created for this one request, destroyed after it.
+  const MenuHandle menu(CreatePopupMenu());
   if (!menu) return;
   for (const RowMenuItem& item : BuildRowMenuItems(*entry, helper.Options.Commands)) {
     if (item.Separator) {

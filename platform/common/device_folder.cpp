@@ -1,6 +1,6 @@
 #include "device_folder.h"
 
-#include "handles.h"
+#include "holders.h"
 
 namespace vostarel::platform {
 
@@ -46,7 +46,7 @@ bool ReadFileBytes(const std::wstring& path, std::string* bytes) {
   bytes->clear();
   // Shared for deletion too, so that a writer's replace (WriteFileBytes)
   // does not fail while a reader has the file open.
-  const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+  const KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return false;
@@ -74,7 +74,7 @@ bool WriteFileBytes(const std::wstring& path, std::string_view bytes) {
   if (bytes.size() > kMaxDeviceFileBytes) return false;
   const std::wstring temporary = path + L".new";
   {
-    const FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    const KernelHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
     DWORD written = 0;

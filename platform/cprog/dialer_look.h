@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "win_holders.h"
+#include "holders.h"
 
 namespace vostarel::cprog {
 
@@ -18,13 +18,13 @@ inline constexpr COLORREF kTalkPressedColor = RGB(34, 120, 62);
 
 // Owns the dialer's GDI objects; they live as long as the dialer.
 struct DialerLook {
-  GdiObject faceBrush;
-  GdiObject fieldBrush;
-  GdiObject numberFont;
-  GdiObject statusFont;
-  GdiObject digitFont;
-  GdiObject letterFont;
-  GdiObject talkFont;
+  GdiObject<HBRUSH> faceBrush;
+  GdiObject<HBRUSH> fieldBrush;
+  GdiObject<HFONT> numberFont;
+  GdiObject<HFONT> statusFont;
+  GdiObject<HFONT> digitFont;
+  GdiObject<HFONT> letterFont;
+  GdiObject<HFONT> talkFont;
 
   void Create();
 };

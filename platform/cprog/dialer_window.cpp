@@ -134,7 +134,7 @@ void PlaceSoftKeyBar(const Dialer& d) {
 void PaintFace(const Dialer& d, HDC dc) {
   RECT client{};
   GetClientRect(d.window, &client);
-  FillRect(dc, &client, d.look.faceBrush.Brush());
+  FillRect(dc, &client, d.look.faceBrush.Get());
   HGDIOBJ oldBrush = SelectObject(dc, d.look.fieldBrush.Get());
   HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
   const POINT offset = DialerOffset(d.window);
@@ -221,7 +221,7 @@ LRESULT CALLBACK KeypadWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND: {
       RECT client{};
       GetClientRect(hwnd, &client);
-      FillRect(reinterpret_cast<HDC>(wParam), &client, d->look.faceBrush.Brush());
+      FillRect(reinterpret_cast<HDC>(wParam), &client, d->look.faceBrush.Get());
       return 1;
     }
     default:

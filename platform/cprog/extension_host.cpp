@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "win_holders.h"
+#include "holders.h"
 
 namespace vostarel::cprog {
 namespace {
@@ -37,7 +37,7 @@ Fn Export(HMODULE module, const char* name) {
 bool ExtensionHost::Load(const DialerProfile& profile) {
   const HKEY root = profile.version5 ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER;
   const wchar_t* subkey = profile.version5 ? L"Security\\Phone\\Skin" : L"ControlPanel\\Phone";
-  RegistryKey key;
+  RegistryKeyHandle key;
   if (RegOpenKeyExW(root, subkey, 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) return false;
   const std::wstring path = ReadString(key.Get(), profile.version5 ? L"Ext" : L"DialpadDll");
   const DWORD flag = ReadDword(key.Get(), profile.version5 ? L"Enabled" : L"DialpadWndPrc");

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "device_folder.h"
-#include "handles.h"
+#include "holders.h"
 #include "module.h"
 
 namespace {
@@ -20,7 +20,7 @@ bool SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
                         bytes) == ERROR_SUCCESS;
 }
 
-bool CreateKey(HKEY parent, const wchar_t* path, vostarel::platform::RegistryKey* key) {
+bool CreateKey(HKEY parent, const wchar_t* path, vostarel::RegistryKeyHandle* key) {
   return RegCreateKeyExW(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
                          key->Receive(), nullptr) == ERROR_SUCCESS;
 }
@@ -28,11 +28,11 @@ bool CreateKey(HKEY parent, const wchar_t* path, vostarel::platform::RegistryKey
 }  // namespace
 
 STDAPI DllRegisterServer(void) {
-  using vostarel::platform::RegistryKey;
+  using vostarel::RegistryKeyHandle;
   const std::wstring path = vostarel::platform::ModulePath(vostarel::pimstore::ModuleInstance());
   if (path.empty()) return SELFREG_E_CLASS;
-  RegistryKey classKey;
-  RegistryKey serverKey;
+  RegistryKeyHandle classKey;
+  RegistryKeyHandle serverKey;
   const bool ok = CreateKey(HKEY_CLASSES_ROOT, kClassKey, &classKey) &&
                   SetString(classKey.Get(), nullptr, kClassName) &&
                   CreateKey(classKey.Get(), L"InprocServer32", &serverKey) &&

@@ -3,6 +3,7 @@
 #include "about_layout.h"
 #include "about_links.h"
 #include "desktop_values.h"
+#include "holders.h"
 #include "process_values.h"
 #include "resource_ids.h"
 #include "win_text.h"
@@ -21,56 +22,6 @@ constexpr COLORREF kFocusedLinkColour = RGB(255, 0, 0);
 constexpr COLORREF kLinkColour = RGB(0, 0, 255);
 constexpr COLORREF kTitleShadowColour = RGB(0xAA, 0xAA, 0xAA);
 
-// ---- GDI holders -------------------------------------------------------------
-
-// Owns a pen or font made for one painting and deletes it on release.
-class GdiObjectHolder {
- public:
-  explicit GdiObjectHolder(HGDIOBJ object) : object_(object) {}
-  ~GdiObjectHolder() {
-    if (object_ != nullptr) DeleteObject(object_);
-  }
-  GdiObjectHolder(const GdiObjectHolder&) = delete;
-  GdiObjectHolder& operator=(const GdiObjectHolder&) = delete;
-  HGDIOBJ Get() const { return object_; }
-
- private:
-  HGDIOBJ object_;
-};
-
-// Selects an object into a device context and puts the one it replaced
-// back on release, so the holder of the object can delete it afterwards.
-class SelectedObject {
- public:
-  SelectedObject(HDC dc, HGDIOBJ object)
-      : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
-  ~SelectedObject() {
-    if (previous_ != nullptr) SelectObject(dc_, previous_);
-  }
-  SelectedObject(const SelectedObject&) = delete;
-  SelectedObject& operator=(const SelectedObject&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ previous_;
-};
-
-// A device context of a window, released on the path that got it.
-class WindowDc {
- public:
-  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
-  ~WindowDc() {
-    if (dc_ != nullptr) ReleaseDC(window_, dc_);
-  }
-  WindowDc(const WindowDc&) = delete;
-  WindowDc& operator=(const WindowDc&) = delete;
-  HDC Get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
 // ---- Screen resolution ---------------------------------------------------------
 
 // The screen's resolution, read once per process on first use: it does not
@@ -85,8 +36,8 @@ ResolutionCache g_resolutionY{false, 0};
 
 int ScreenResolution(ResolutionCache& cache, int index) {
   if (!cache.Read) {
-    WindowDc screen(nullptr);
-    cache.Value = screen.Get() != nullptr ? GetDeviceCaps(screen.Get(), index) : -1;
+    const WindowDc screen = GetWindowDc(nullptr);
+    cache.Value = screen ? GetDeviceCaps(screen.Get().Dc, index) : -1;
     cache.Read = true;
   }
   return cache.Value;
@@ -156,8 +107,8 @@ HFONT MakeTitleFont() {
 }
 
 void DrawTitle(HDC dc, const AboutRect& box) {
-  GdiObjectHolder font(MakeTitleFont());
-  SelectedObject selected(dc, font.Get());
+  const GdiObject<HFONT> font(MakeTitleFont());
+  const Selection selected = SelectInto(dc, font.Get());
   RECT rect = ToRect(box);
   SetTextColor(dc, kTitleShadowColour);
   DrawTextW(dc, g_productName, g_productNameLength, &rect, kAboutLeftLineFormat);
@@ -187,8 +138,8 @@ void PaintAboutPage(HWND page, HDC dc) {
       LayoutAboutPage({client.right, client.bottom, ScreenResolution(g_resolutionX, LOGPIXELSX),
                        ScreenResolution(g_resolutionY, LOGPIXELSY), rowHeight});
   {
-    GdiObjectHolder pen(CreatePen(PS_SOLID, 0, GetSysColor(COLOR_ACTIVECAPTION)));
-    SelectedObject selected(dc, pen.Get());
+    const GdiObject<HPEN> pen(CreatePen(PS_SOLID, 0, GetSysColor(COLOR_ACTIVECAPTION)));
+    const Selection selected = SelectInto(dc, pen.Get());
     DrawStripes(dc, layout.TopStripes);
     FillBox(dc, layout.CaptionBand, COLOR_ACTIVECAPTION);
     FillBox(dc, layout.ThinBand, COLOR_MENUTEXT);
@@ -196,7 +147,7 @@ void PaintAboutPage(HWND page, HDC dc) {
   }
 
   // Stock objects are never deleted.
-  SelectedObject textFont(dc, GetStockObject(kSystemFontObject));
+  const Selection textFont = SelectInto(dc, GetStockObject(kSystemFontObject));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
   DrawLine(dc, layout.VersionBox, kVersionText, -1, layout.VersionFormat);
@@ -215,20 +166,21 @@ void PaintAboutPage(HWND page, HDC dc) {
 }
 
 void RedrawAboutLinks(HWND page) {
-  WindowDc dc(page);
-  if (dc.Get() == nullptr) return;
+  const WindowDc window = GetWindowDc(page);
+  if (!window) return;
+  const HDC dc = window.Get().Dc;
   // The old texts go first: drawn over them, the new colours would blend
   // with the old ones at the glyphs' smoothed edges.
   for (const AboutLink& link : g_aboutLinks) {
-    const int saved = SaveDC(dc.Get());
-    IntersectClipRect(dc.Get(), link.Box.Left, link.Box.Top, link.Box.Right, link.Box.Bottom);
-    SendMessageW(page, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
-    RestoreDC(dc.Get(), saved);
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, link.Box.Left, link.Box.Top, link.Box.Right, link.Box.Bottom);
+    SendMessageW(page, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RestoreDC(dc, saved);
   }
-  SelectedObject textFont(dc.Get(), GetStockObject(kSystemFontObject));
-  SetBkMode(dc.Get(), TRANSPARENT);
+  const Selection textFont = SelectInto(dc, GetStockObject(kSystemFontObject));
+  SetBkMode(dc, TRANSPARENT);
   const AboutRect first = g_aboutLinks[kMailLink].Box;
-  DrawLinks(dc.Get(), first.Left, first.Top, GetSystemMetrics(SM_CYSMICON));
+  DrawLinks(dc, first.Left, first.Top, GetSystemMetrics(SM_CYSMICON));
 }
 
 }  // namespace vostarel

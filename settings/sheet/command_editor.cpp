@@ -4,6 +4,7 @@
 
 #include "aygshell.h"
 #include "command_list_rules.h"
+#include "holders.h"
 #include "process_values.h"
 #include "resource_ids.h"
 #include "settings_sheet.h"
@@ -28,21 +29,6 @@ static_assert(kEditorDialogFlags == 5);
 // The record of the editor that is open, owned by its caller for the
 // duration of RunCommandEditor; null while no editor is open.
 MenuCommand* g_editedCommand = nullptr;
-
-// A menu loaded for one popup, destroyed after it.
-class LoadedMenu {
- public:
-  explicit LoadedMenu(UINT id) : menu_(LoadMenuW(g_moduleInstance, MAKEINTRESOURCEW(id))) {}
-  LoadedMenu(const LoadedMenu&) = delete;
-  LoadedMenu& operator=(const LoadedMenu&) = delete;
-  ~LoadedMenu() {
-    if (menu_ != nullptr) DestroyMenu(menu_);
-  }
-  HMENU Get() const { return menu_; }
-
- private:
-  HMENU menu_;
-};
 
 constexpr int kModeButtons[] = {IDC_EDITOR_MODE_NEVER, IDC_EDITOR_MODE_FIRST, IDC_EDITOR_MODE_ALL};
 constexpr CommandModeChoice kModeChoices[] = {CommandModeChoice::Never, CommandModeChoice::FirstNumber,
@@ -108,8 +94,9 @@ void SaveAndClose(HWND editor) {
 // Offers the macro list below the clicked button and puts the chosen
 // macro in place of the selection of the button's edit, undoably.
 void InsertMacro(HWND editor, int buttonId) {
-  LoadedMenu menu(IDR_OVERLAY_MENU);
-  if (menu.Get() == nullptr) return;
+  // Loaded for this one popup, destroyed after it.
+  const MenuHandle menu(LoadMenuW(g_moduleInstance, MAKEINTRESOURCEW(IDR_OVERLAY_MENU)));
+  if (!menu) return;
   HMENU macros = GetSubMenu(menu.Get(), kMacroPopupIndex);
   if (macros == nullptr) return;
   RECT button{};

@@ -8,7 +8,6 @@
 #include "dial_helper.h"
 #include "process_values.h"
 #include "resource_ids.h"
-#include "result_list.h"
 #include "settings_store.h"
 #include "sheet_pages.h"
 
@@ -44,7 +43,7 @@ void ApplyPlacement(HWND page, DialHelper& helper) {
     placement.Values[i] = static_cast<int32_t>(GetDlgItemInt(page, kFieldEdits[i], nullptr, FALSE));
   }
   WritePosSize(placement);
-  PlaceResultList(helper, false);
+  helper.Sheet.PlacementChanged = TRUE;
 }
 
 }  // namespace

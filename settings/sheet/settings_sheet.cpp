@@ -5,6 +5,7 @@
 #include "aygshell.h"
 #include "desktop_values.h"
 #include "dial_helper.h"
+#include "holders.h"
 #include "phone_screen_sheet.h"
 #include "process_values.h"
 #include "resource_ids.h"
@@ -48,22 +49,14 @@ int CALLBACK SheetCallback(HWND sheet, UINT message, LPARAM) {
 
 // The platform's HTML viewer registers its dialog control for this module
 // when it is there; the sheet works the same without it.
-HMODULE InitHtmlViewer() {
-  HMODULE viewer = LoadLibraryW(L"HtmlView.dll");
-  if (viewer == nullptr) return nullptr;
+ModuleHandle InitHtmlViewer() {
+  ModuleHandle viewer(LoadLibraryW(L"HtmlView.dll"));
+  if (!viewer) return viewer;
   using InitHtmlControl = BOOL(WINAPI*)(HINSTANCE);
   auto init = reinterpret_cast<InitHtmlControl>(
-      reinterpret_cast<void*>(GetProcAddress(viewer, "InitHTMLControl")));
+      reinterpret_cast<void*>(GetProcAddress(viewer.Get(), "InitHTMLControl")));
   if (init != nullptr) init(g_moduleInstance);
   return viewer;
-}
-
-void ReloadAllStores(DialHelper& helper) {
-  // No row may be drawn from a store array while it is replaced.
-  helper.Index.Results.Count = 0;
-  LoadAddressBook(helper);
-  LoadSimPhonebook(helper);
-  LoadCallLog(helper, false);
 }
 
 }  // namespace
@@ -88,11 +81,11 @@ int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
   header.ppsp = pages;
   header.pfnCallback = SheetCallback;
 
-  HMODULE viewer = InitHtmlViewer();
+  const ModuleHandle viewer = InitHtmlViewer();
   helper.Sheet.ReloadStores = FALSE;
+  helper.Sheet.PlacementChanged = FALSE;
   PropertySheetW(&header);
-  if (helper.Sheet.ReloadStores) ReloadAllStores(helper);
-  FreeLibrary(viewer);  // null when it was not loaded: fails harmlessly
+  if (helper.Sheet.ReloadStores) ReloadStores(helper);
   return 0;
 }
 

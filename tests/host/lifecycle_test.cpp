@@ -119,7 +119,9 @@ TEST_P(LifecycleTest, AttachesToTheDialerRefreshesOnceAndFreesAtTheEnd) {
   EXPECT_GE(ZOrderIndex(probe, "decoy-nofield"), 0);
   EXPECT_LT(ZOrderIndex(probe, "decoy-nofield"), dialer);
   EXPECT_LT(ZOrderIndex(probe, "decoy-otherfield"), dialer);
-  if (IsVersion52(mode)) EXPECT_LT(ZOrderIndex(probe, "decoy-no23041"), dialer);
+  if (IsVersion52(mode)) {
+    EXPECT_LT(ZOrderIndex(probe, "decoy-no23041"), dialer);
+  }
 
   // One refresh, posted to the dialer and passed on by the library.
   std::vector<std::string> refreshes;

@@ -145,7 +145,9 @@ TEST_F(ContactIndexTest, TheNoNameTextIsShownButNeverSpelledWithOrWithoutADictio
     // "4" is the key of the "i" that the no-name text would spell to.
     FilterStores(index_, u"4", SearchBits::kDefault);
     ASSERT_EQ(index_.Results.Count, withDictionary ? 1u : 0u);
-    if (withDictionary) EXPECT_EQ(index_.Results.Items[0], &index_.Sim[1]);
+    if (withDictionary) {
+      EXPECT_EQ(index_.Results.Items[0], &index_.Sim[1]);
+    }
   }
 }
 

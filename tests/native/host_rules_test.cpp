@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "../../host/host_rules.h"
+#include "host_rules.h"
 
 namespace vostarel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../../host/registration_rules.h"
+#include "registration_rules.h"
 
 namespace vostarel {
 namespace {
@@ -83,16 +83,18 @@ TEST(RegistrationRulesTest, UnregisteringLeavesALaterExtensionRegistered) {
 }
 
 TEST(RegistrationRulesTest, RegisterThenUnregisterLosesNothing) {
-  const RowValues starts[] = {Row({}, {}), Row(kOther, 0), Row(kOther, 1), Row(kOther, 0x10003)};
+  const RowValues starts[] = {RowValues{}, Row(kOther, 0), Row(kOther, 1), Row(kOther, 0x10003)};
   for (bool version5 : {false, true}) {
     for (const RowValues& start : starts) {
       SCOPED_TRACE(Show(start) + (version5 ? " version 5" : " older"));
-      EXPECT_EQ(Show(RowAfterUnregister(RowAfterRegister(start, kOwn, version5))), Show(start));
+      const RowValues registered = RowAfterRegister(start, kOwn, version5);
+      EXPECT_EQ(Show(RowAfterUnregister(registered)), Show(start));
     }
     // Already registered over X: the round trip gives X back, as
     // unregistering alone would.
     const RowValues own = Row(kOwn, 1, kOther, 4);
-    EXPECT_EQ(Show(RowAfterUnregister(RowAfterRegister(own, kOwn, version5))), Show(Row(kOther, 4)));
+    const RowValues registeredAgain = RowAfterRegister(own, kOwn, version5);
+    EXPECT_EQ(Show(RowAfterUnregister(registeredAgain)), Show(Row(kOther, 4)));
   }
 }
 

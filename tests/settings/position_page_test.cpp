@@ -1,5 +1,6 @@
 // The Position page: the up-down ranges, the fields shown from PosSize, and
-// OK saving whatever the fields hold and re-placing the result list.
+// OK saving whatever the fields hold and reporting the new placement, on
+// which the overlay that opened the sheet places the result list again.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -44,7 +45,7 @@ class PositionPageTest : public SheetTest {
     return rect;
   }
   void SetFields(const int (&values)[kPosSizeFieldCount]) {
-    RunSheet(kPositionPage, [&](HWND sheet) {
+    RunSheetFromOverlayMenu(IDM_SETTINGS_POSITION, [&](HWND sheet) {
       HWND page = CurrentPage(sheet);
       for (int i = 0; i < kPosSizeFieldCount; ++i) SetText(page, kEdits[i], std::to_wstring(values[i]));
       PressOk(sheet);
@@ -93,6 +94,14 @@ TEST_F(PositionPageTest, OkStoresWhateverTheFieldsHold) {
 
 TEST_F(PositionPageTest, OkPlacesTheListAtOnce) {
   AttachList();
+  // The sheet alone reports the change and leaves the list where it is.
+  const RECT before = ListRect();
+  RunSheet(kPositionPage, [](HWND sheet) {
+    SetText(CurrentPage(sheet), IDC_PORTRAIT_LEFT, L"10");
+    PressOk(sheet);
+  });
+  EXPECT_TRUE(Helper().Sheet.PlacementChanged);
+  EXPECT_EQ(ListRect().left, before.left);
   // The same rectangle for both screen shapes, whichever this screen has.
   SetFields({10, 20, 200, 90, 10, 20, 200, 90});
   const RECT list = ListRect();

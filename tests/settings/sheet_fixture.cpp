@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "host_test_environment.h"
+#include "overlay_menu.h"
 #include "process_values.h"
 #include "settings_sheet.h"
 #include "settings_store.h"
@@ -111,6 +112,8 @@ void SheetTest::SetUp() {
   RegDeleteTreeW(HKEY_CURRENT_USER, vostarel::kSettingsKeyPath);
   vostarel::testing::ClearDeviceFiles();
   vostarel::RecordProcessValues(GetModuleHandleW(nullptr));
+  // As the extension does at process attach: the overlay opens this sheet.
+  vostarel::g_openSettingsSheet = vostarel::ShowSettingsSheet;
   RecreateMainObject();
   phone_ = CreatePhoneWindow();
   ASSERT_NE(phone_, nullptr);
@@ -132,6 +135,17 @@ void SheetTest::RecreateMainObject() {
 }
 
 void SheetTest::RunSheet(int startPage, const std::function<void(HWND sheet)>& drive) {
+  Drive([&] { EXPECT_EQ(vostarel::ShowSettingsSheet(*helper_, phone_, startPage), 0); }, drive);
+}
+
+void SheetTest::RunSheetFromOverlayMenu(UINT command,
+                                        const std::function<void(HWND sheet)>& drive) {
+  helper_->Window.Dialer = phone_;
+  Drive([&] { vostarel::RunOverlayCommand(*helper_, command); }, drive);
+}
+
+void SheetTest::Drive(const std::function<void()>& open,
+                      const std::function<void(HWND sheet)>& drive) {
   bool driven = false;
   WhenWindowAppears(L"#32770", nullptr, phone_, [&](HWND sheet) {
     driven = true;
@@ -147,8 +161,7 @@ void SheetTest::RunSheet(int startPage, const std::function<void(HWND sheet)>& d
       active = GetWindow(active, GW_OWNER);
     }
   });
-  EXPECT_EQ(vostarel::ShowSettingsSheet(*helper_, phone_, startPage), 0);
- 
+  open();
   KillTimer(nullptr, watchdog);
   EXPECT_TRUE(driven) << "the sheet never appeared";
 }

@@ -36,8 +36,14 @@ class SheetTest : public ::testing::Test {
   // driver must leave the sheet (PressOk or PressCancel); a sheet still open
   // ten seconds later is cancelled and the test fails.
   void RunSheet(int startPage, const std::function<void(HWND sheet)>& drive);
+  // The same, with the sheet opened as the overlay menu's `command` opens it
+  // over the dialer (the phone window), which then acts on what the sheet
+  // reports.
+  void RunSheetFromOverlayMenu(UINT command, const std::function<void(HWND sheet)>& drive);
 
  private:
+  void Drive(const std::function<void()>& open, const std::function<void(HWND sheet)>& drive);
+
   std::unique_ptr<DialHelper> helper_;
   HWND phone_ = nullptr;
 };

@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "com_holders.h"
+#include "holders.h"
 #include "device_folder.h"
 #include "pimstore.h"
 #include "stand_in_counters.h"
@@ -19,7 +19,7 @@ namespace vostarel::testing {
 namespace {
 
 // The text a BSTR holds, "<null>" for none, for comparisons and messages.
-std::wstring TextOf(const BstrHolder& text) {
+std::wstring TextOf(const Bstr& text) {
   return text.Get() == nullptr ? L"<null>" : std::wstring(text.Get());
 }
 
@@ -50,13 +50,13 @@ constexpr NumberGetter kNumberGetters[8] = {
 ContactRead ReadContact(IContact* contact) {
   ContactRead read;
   for (size_t kind = 0; kind < 8; ++kind) {
-    BstrHolder number;
+    Bstr number;
     EXPECT_EQ((contact->*kNumberGetters[kind])(number.Receive()), S_OK) << kind;
     EXPECT_NE(number.Get(), nullptr) << "an absent number is an empty BSTR, not null";
     read.Numbers[kind] = TextOf(number);
   }
   EXPECT_EQ(contact->get_Oid(&read.Oid), S_OK);
-  BstrHolder fileAs;
+  Bstr fileAs;
   EXPECT_EQ(contact->get_FileAs(fileAs.Receive()), S_OK);
   read.FileAs = TextOf(fileAs);
   return read;
@@ -77,9 +77,13 @@ std::vector<ContactRead> WalkAddressBook(LONG* liveObjectsDuringWalk = nullptr) 
     ComPtr<IFolder> folder;
     EXPECT_EQ(app->GetDefaultFolder(olFolderContacts, folder.Receive()), S_OK);
     ComPtr<IPOutlookItemCollection> items;
-    if (folder) EXPECT_EQ(folder->get_Items(items.Receive()), S_OK);
+    if (folder) {
+      EXPECT_EQ(folder->get_Items(items.Receive()), S_OK);
+    }
     int count = 0;
-    if (items) EXPECT_EQ(items->get_Count(&count), S_OK);
+    if (items) {
+      EXPECT_EQ(items->get_Count(&count), S_OK);
+    }
     for (int index = 1; index <= count; ++index) {
       ComPtr<IContact> contact;
       EXPECT_EQ(items->Item(index, contact.ReceiveAs<IDispatch>()), S_OK) << index;
@@ -145,7 +149,7 @@ TEST(PimstoreAddressBook, LibraryWalkReadsEveryContactAndLeavesNoObjectBehind) {
 
 TEST(PimstoreAddressBook, MissingFileIsAnEmptyAddressBook) {
   RemoveDeviceFile(platform::kContactsFileName);
-  EXPECT_TRUE(WalkAddressBook().empty());
+  EXPECT_EQ(WalkAddressBook().size(), 0u);
   EXPECT_EQ(StandInLiveObjects(), 0);
 }
 
@@ -268,7 +272,7 @@ TEST(PimstoreObjects, MethodsSitInThePlatformsVtableSlots) {
   } getters[] = {{13, L"m"},  {18, L"h1"}, {22, L"h2"}, {16, L"w1"},      {30, L"w2"},
                  {24, L"c"},  {51, L"r"},  {26, L"a"},  {52, L"Lee, Jun"}};
   for (const auto& getter : getters) {
-    BstrHolder text;
+    Bstr text;
     EXPECT_EQ(CallSlot(contact.Get(), getter.Slot, text.Receive()), S_OK) << getter.Slot;
     EXPECT_EQ(TextOf(text), getter.Expected) << "slot " << getter.Slot;
   }
@@ -276,7 +280,7 @@ TEST(PimstoreObjects, MethodsSitInThePlatformsVtableSlots) {
   EXPECT_EQ(CallSlot(contact.Get(), 111, &oid), S_OK);
   EXPECT_EQ(oid, 2);
   // Neighbouring slots are other properties, not implemented.
-  BstrHolder other;
+  Bstr other;
   EXPECT_EQ(CallSlot(contact.Get(), 9, other.Receive()), E_NOTIMPL);  // BusinessFaxNumber
   EXPECT_EQ(other.Get(), nullptr);
 

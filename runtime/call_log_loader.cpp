@@ -1,6 +1,9 @@
 // LoadCallLog: the call log's records, newest first, through the phone
 // library's call-log functions.
+#include <utility>
+
 #include "dial_helper.h"
+#include "holders.h"
 #include "device_sizes.h"
 #include "phone.h"
 #include "process_values.h"
@@ -12,40 +15,15 @@ namespace vostarel {
 namespace {
 
 // One open call log, closed when the holder goes.
-class OpenCallLog {
- public:
-  OpenCallLog() {
-    if (PhoneOpenCallLog(&handle_) != S_OK) handle_ = nullptr;
-  }
-  OpenCallLog(const OpenCallLog&) = delete;
-  OpenCallLog& operator=(const OpenCallLog&) = delete;
-  ~OpenCallLog() {
-    if (handle_ != nullptr) PhoneCloseCallLog(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-
- private:
-  HANDLE handle_ = nullptr;
+struct CallLogTraits : NullMeansNone<HANDLE> {
+  static void Free(HANDLE log) noexcept { PhoneCloseCallLog(log); }
 };
+using CallLogHandle = Holder<CallLogTraits>;
 
-// The four strings one successful read hands over, freed with LocalFree when
-// the holder goes; the record's fields are cleared so that a later failed
-// read cannot hand the same pointers out twice.
-class RecordStrings {
- public:
-  explicit RecordStrings(CALLLOGENTRY& entry) : entry_(entry) {}
-  RecordStrings(const RecordStrings&) = delete;
-  RecordStrings& operator=(const RecordStrings&) = delete;
-  ~RecordStrings() {
-    for (PWSTR* text : {&entry_.pszNumber, &entry_.pszName, &entry_.pszNote, &entry_.pszNameType}) {
-      if (*text != nullptr) LocalFree(*text);
-      *text = nullptr;
-    }
-  }
-
- private:
-  CALLLOGENTRY& entry_;
-};
+CallLogHandle OpenCallLog() {
+  HANDLE log = nullptr;
+  return CallLogHandle(PhoneOpenCallLog(&log) == S_OK ? log : nullptr);
+}
 
 void ReadRecords(ContactIndex& index, HANDLE log) {
   CALLLOGENTRY entry{};
@@ -53,9 +31,15 @@ void ReadRecords(ContactIndex& index, HANDLE log) {
   DWORD position = 0;
   PhoneSeekCallLog(log, CALLLOGSEEK_BEGINNING, 0, &position);
   while (PhoneGetCallLogEntry(log, &entry) == S_OK) {
-    const RecordStrings strings(entry);
-    if (entry.pszNumber != nullptr && entry.pszNumber[0] != 0) {
-      AddCallLogEntry(index, AsUtf16(entry.pszName), AsUtf16(entry.pszNumber));
+    // The four strings of one read are freed when this round ends; the
+    // record's fields are cleared so that a later failed read cannot hand
+    // the same pointers out twice.
+    const LocalMemory<PWSTR> number(std::exchange(entry.pszNumber, nullptr));
+    const LocalMemory<PWSTR> name(std::exchange(entry.pszName, nullptr));
+    const LocalMemory<PWSTR> note(std::exchange(entry.pszNote, nullptr));
+    const LocalMemory<PWSTR> nameType(std::exchange(entry.pszNameType, nullptr));
+    if (number.Get() != nullptr && number.Get()[0] != 0) {
+      AddCallLogEntry(index, AsUtf16(name.Get()), AsUtf16(number.Get()));
     }
   }
 }
@@ -70,8 +54,8 @@ void LoadCallLog(DialHelper& helper, bool refresh) {
   }
   if ((helper.Options.Flags & SettingsFlags::kLoadCallLog) == 0) return;
 
-  const OpenCallLog log;
-  if (log.Get() == nullptr) return;
+  const CallLogHandle log = OpenCallLog();
+  if (!log) return;
   DWORD lastIndex = 0;
   if (PhoneSeekCallLog(log.Get(), CALLLOGSEEK_END, 0, &lastIndex) != S_OK) return;
   const uint32_t size = lastIndex + 1;

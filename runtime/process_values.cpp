@@ -14,6 +14,7 @@ bool g_version5 = false;
 bool g_version52 = false;
 bool g_pocketPcPlatform = false;
 DialHelper* g_mainObject = nullptr;
+SettingsSheetOpener g_openSettingsSheet = nullptr;
 uint32_t g_lastCallLogSize = 0;
 
 namespace {

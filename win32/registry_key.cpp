@@ -12,20 +12,16 @@ RegistryKey::RegistryKey(HKEY root, const wchar_t* subkey, REGSAM access) {
   DWORD disposition = 0;
   if (RegCreateKeyExW(root, subkey, 0, nullptr, 0, access, nullptr, &key, &disposition) ==
       ERROR_SUCCESS) {
-    key_ = key;
+    key_.Reset(key);
   }
 }
 
-RegistryKey::~RegistryKey() {
-  if (key_ != nullptr) RegCloseKey(key_);
-}
-
 DWORD RegistryKey::ReadDword(const wchar_t* name, DWORD defaultValue) const {
-  if (key_ == nullptr) return defaultValue;
+  if (!key_) return defaultValue;
   DWORD type = REG_NONE;
   DWORD value = 0;
   DWORD size = sizeof value;
-  if (RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+  if (RegQueryValueExW(key_.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
       ERROR_SUCCESS) {
     return defaultValue;
   }
@@ -36,7 +32,7 @@ DWORD RegistryKey::ReadDword(const wchar_t* name, DWORD defaultValue) const {
 bool RegistryKey::ReadBinary(const wchar_t* name, void* buffer, DWORD size,
                              DWORD* bytesRead) const {
   if (bytesRead != nullptr) *bytesRead = 0;
-  if (key_ == nullptr || buffer == nullptr) return false;
+  if (!key_ || buffer == nullptr) return false;
   // The registry may fill a too-small buffer partly before it reports that
   // the value does not fit, so the value is read aside and copied only when
   // it fits whole.
@@ -50,7 +46,7 @@ bool RegistryKey::ReadBinary(const wchar_t* name, void* buffer, DWORD size,
   }
   DWORD type = REG_NONE;
   DWORD got = size;
-  if (RegQueryValueExW(key_, name, nullptr, &type, aside, &got) != ERROR_SUCCESS) return false;
+  if (RegQueryValueExW(key_.Get(), name, nullptr, &type, aside, &got) != ERROR_SUCCESS) return false;
   if (got > size) return false;
   std::memcpy(buffer, aside, got);
   if (bytesRead != nullptr) *bytesRead = got;
@@ -62,7 +58,7 @@ bool RegistryKey::ReadString(const wchar_t* name, wchar_t* buffer, size_t capaci
   if (length != nullptr) *length = 0;
   if (buffer == nullptr || capacity == 0) return false;
   buffer[0] = 0;
-  if (key_ == nullptr) return false;
+  if (!key_) return false;
 
   // The registry's byte count is a DWORD; a larger buffer is used only up to
   // what it can count.
@@ -71,7 +67,7 @@ bool RegistryKey::ReadString(const wchar_t* name, wchar_t* buffer, size_t capaci
   DWORD type = REG_NONE;
   DWORD bytes = static_cast<DWORD>(units * sizeof(wchar_t));
   const LSTATUS status =
-      RegQueryValueExW(key_, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes);
+      RegQueryValueExW(key_.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &bytes);
   if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ) ||
       bytes > units * sizeof(wchar_t)) {
     buffer[0] = 0;
@@ -94,29 +90,29 @@ bool RegistryKey::ReadString(const wchar_t* name, wchar_t* buffer, size_t capaci
 }
 
 bool RegistryKey::WriteString(const wchar_t* name, const wchar_t* text) const {
-  if (key_ == nullptr) return false;
+  if (!key_) return false;
   if (text == nullptr) text = L"";
   const size_t bytes = (std::wcslen(text) + 1) * sizeof(wchar_t);
   if (bytes > MAXDWORD) return false;
-  return RegSetValueExW(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+  return RegSetValueExW(key_.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
                         static_cast<DWORD>(bytes)) == ERROR_SUCCESS;
 }
 
 bool RegistryKey::WriteDword(const wchar_t* name, DWORD value) const {
-  if (key_ == nullptr) return false;
-  return RegSetValueExW(key_, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+  if (!key_) return false;
+  return RegSetValueExW(key_.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
                         sizeof value) == ERROR_SUCCESS;
 }
 
 bool RegistryKey::WriteBinary(const wchar_t* name, const void* data, DWORD size) const {
-  if (key_ == nullptr || (data == nullptr && size != 0)) return false;
-  return RegSetValueExW(key_, name, 0, REG_BINARY, static_cast<const BYTE*>(data), size) ==
+  if (!key_ || (data == nullptr && size != 0)) return false;
+  return RegSetValueExW(key_.Get(), name, 0, REG_BINARY, static_cast<const BYTE*>(data), size) ==
          ERROR_SUCCESS;
 }
 
 bool RegistryKey::DeleteValue(const wchar_t* name) const {
-  if (key_ == nullptr) return false;
-  const LSTATUS status = RegDeleteValueW(key_, name);
+  if (!key_) return false;
+  const LSTATUS status = RegDeleteValueW(key_.Get(), name);
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 

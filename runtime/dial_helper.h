@@ -43,6 +43,9 @@ struct SettingsSheetState {
   // Set by the pages whose changes need the stores loaded again (a
   // store-loading box, a spelling table); read after the sheet closes.
   BOOL ReloadStores = FALSE;
+  // Set when the Position page saved a new placement; whoever opened the
+  // sheet places the result list again after it closes.
+  BOOL PlacementChanged = FALSE;
   // Set by every command that reaches the Commands page; the page writes
   // the commands on apply only when it is set.
   BOOL CommandsChanged = FALSE;

@@ -2,7 +2,7 @@
 // through the address book's COM objects.
 #include <cstdint>
 
-#include "com_holders.h"
+#include "holders.h"
 #include "dial_helper.h"
 #include "pimstore.h"
 #include "process_values.h"
@@ -26,7 +26,7 @@ static_assert(std::size(kNumberProperties) == std::tuple_size_v<ContactNumbers>)
 // Reads one contact and hands it to AddContact. The texts are freed when
 // their holders go, after AddContact has copied them.
 void ReadContact(ContactIndex& index, IContact* contact) {
-  BstrHolder texts[std::size(kNumberProperties)];
+  Bstr texts[std::size(kNumberProperties)];
   ContactNumbers numbers{};
   bool anyNumber = false;
   for (size_t kind = 0; kind < numbers.size(); ++kind) {
@@ -41,7 +41,7 @@ void ReadContact(ContactIndex& index, IContact* contact) {
 
   long oid = 0;  // a contact whose id cannot be read keeps id 0
   if (FAILED(contact->get_Oid(&oid))) oid = 0;
-  BstrHolder fileAs;
+  Bstr fileAs;
   const HRESULT named = contact->get_FileAs(fileAs.Receive());
   const char16_t* name = SUCCEEDED(named) ? AsUtf16(fileAs.Get()) : nullptr;
   AddContact(index, static_cast<int32_t>(oid), numbers, name);

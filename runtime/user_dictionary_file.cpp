@@ -4,7 +4,7 @@
 #include <new>
 
 #include "dictionary_path.h"
-#include "handles.h"
+#include "holders.h"
 #include "win_text.h"
 
 namespace vostarel {
@@ -24,7 +24,7 @@ void LoadUserDictionary(NameSpeller& speller, HMODULE module) {
   wchar_t path[kPathCapacity];
   if (!ModulePathWithExtension(module, path, L"txt")) return;
 
-  FileHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
+  KernelHandle file(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0,
                               nullptr));
   if (!file.Valid()) return;
   DWORD size = GetFileSize(file.Get(), nullptr);

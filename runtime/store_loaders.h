@@ -16,6 +16,12 @@ void LoadSimPhonebook(DialHelper& helper);
 // when the log's record count differs from g_lastCallLogSize.
 void LoadCallLog(DialHelper& helper, bool refresh);
 
+// Loads all three stores again in their order (a full load of the call log),
+// emptying the result list first: no row may be drawn from a store array
+// while it is replaced. The overlay menu's reload and the settings sheet use
+// it; the loader thread's first load runs before any row can be drawn.
+void ReloadStores(DialHelper& helper);
+
 // The same on the main object; nothing happens while there is none.
 void LoadAddressBook();
 void LoadSimPhonebook();

@@ -11,6 +11,8 @@
 
 #include <cstddef>
 
+#include "holders.h"
+
 namespace vostarel {
 
 class RegistryKey {
@@ -19,12 +21,8 @@ class RegistryKey {
   // missing. Get() is null when that fails; every read on such a holder
   // fails and every write and delete does nothing.
   RegistryKey(HKEY root, const wchar_t* subkey, REGSAM access = KEY_ALL_ACCESS);
-  RegistryKey(const RegistryKey&) = delete;
-  RegistryKey& operator=(const RegistryKey&) = delete;
-  ~RegistryKey();
-
-  HKEY Get() const { return key_; }
-  bool IsOpen() const { return key_ != nullptr; }
+  HKEY Get() const { return key_.Get(); }
+  bool IsOpen() const { return key_.Valid(); }
 
   // The value as a 32-bit number: it must be REG_DWORD or REG_BINARY and
   // exactly 4 bytes long. Anything else (missing, shorter, longer, a text)
@@ -57,7 +55,7 @@ class RegistryKey {
   bool DeleteValue(const wchar_t* name) const;
 
  private:
-  HKEY key_ = nullptr;
+  RegistryKeyHandle key_;
 };
 
 }  // namespace vostarel

@@ -1,6 +1,7 @@
 // LoadSimPhonebook: the entries of the SIM's own phonebook, through the SIM
 // manager.
 #include "dial_helper.h"
+#include "holders.h"
 #include "device_sizes.h"
 #include "process_values.h"
 #include "simmgr.h"
@@ -17,21 +18,15 @@ void TerminateAtEnd(WCHAR (&text)[N]) {
 }
 
 // One SIM manager session, ended when the holder goes.
-class SimSession {
- public:
-  SimSession() {
-    if (SimInitialize(0, nullptr, 0, &handle_) != S_OK) handle_ = nullptr;
-  }
-  SimSession(const SimSession&) = delete;
-  SimSession& operator=(const SimSession&) = delete;
-  ~SimSession() {
-    if (handle_ != nullptr) SimDeinitialize(handle_);
-  }
-  HSIM Get() const { return handle_; }
-
- private:
-  HSIM handle_ = nullptr;
+struct SimSessionTraits : NullMeansNone<HSIM> {
+  static void Free(HSIM sim) noexcept { SimDeinitialize(sim); }
 };
+using SimSession = Holder<SimSessionTraits>;
+
+SimSession StartSimSession() {
+  HSIM sim = nullptr;
+  return SimSession(SimInitialize(0, nullptr, 0, &sim) == S_OK ? sim : nullptr);
+}
 
 // Reads the slots into the store; `entry` is the one record every read
 // reuses.
@@ -61,8 +56,8 @@ void LoadSimPhonebook(DialHelper& helper) {
   index.Sim.Release();
   if ((helper.Options.Flags & SettingsFlags::kLoadSim) == 0) return;
 
-  const SimSession session;
-  if (session.Get() == nullptr) return;
+  const SimSession session = StartSimSession();
+  if (!session) return;
   DWORD used = 0;
   DWORD total = 0;
   if (SimGetPhonebookStatus(session.Get(), SIM_PBSTORAGE_SIM, &used, &total) != S_OK) return;

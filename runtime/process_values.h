@@ -32,6 +32,13 @@ extern bool g_pocketPcPlatform;
 // other than the phone application, null again after process detach.
 extern DialHelper* g_mainObject;
 
+// How the overlay opens the settings sheet. The overlay and the sheet both
+// sit above the main object and neither links the other: the extension sets
+// this to the sheet's ShowSettingsSheet at process attach, before the main
+// object exists. While it is null, opening the settings does nothing.
+using SettingsSheetOpener = int (*)(DialHelper& helper, HWND parent, int startPage);
+extern SettingsSheetOpener g_openSettingsSheet;
+
 // The number of call-log records found by the last call-log load that got
 // as far as measuring the log. Written only by LoadCallLog, which runs on
 // the loader thread before the dialer is attached and on the dialer's
