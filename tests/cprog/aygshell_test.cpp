@@ -152,7 +152,7 @@ TEST_F(AygshellTest, PlainButtonsSendTheirCommandToTheParent) {
   Click(info.hwndMB, ID_RIGHT);
   Click(info.hwndMB, ID_LEFT);
   EXPECT_EQ(g_log.commands, (std::vector<WORD>{ID_RIGHT, ID_LEFT}));
-  EXPECT_TRUE(g_log.initMenuPopups.empty());
+  EXPECT_EQ(g_log.initMenuPopups, std::vector<LPARAM>{});
 }
 
 TEST_F(AygshellTest, SubmenuButtonOpensItsPopupOwnedByTheParent) {

@@ -125,13 +125,13 @@ std::pair<int, int> RedAndBlueIn(HWND page, int32_t row) {
   ReleaseDC(page, dc);
   return {red, blue};
 }
-bool DrawnRed(HWND page, int32_t row) {
+// "red" or "blue" when the link is drawn in that colour alone, otherwise
+// how many pixels of each it has.
+std::string LinkColour(HWND page, int32_t row) {
   const auto [red, blue] = RedAndBlueIn(page, row);
-  return red > 0 && blue == 0;
-}
-bool DrawnBlue(HWND page, int32_t row) {
-  const auto [red, blue] = RedAndBlueIn(page, row);
-  return blue > 0 && red == 0;
+  if (red > 0 && blue == 0) return "red";
+  if (blue > 0 && red == 0) return "blue";
+  return std::to_string(red) + " red and " + std::to_string(blue) + " blue pixels";
 }
 
 int ScreenResolution(int index) {
@@ -221,7 +221,7 @@ TEST_F(AboutPageTest, LinksLandWhereTheScaledLayoutPutsThemOnceThePageHasPainted
 TEST_F(AboutPageTest, KeysWalkTheLinksInTheirFocusColoursAndEnterFollowsTheMailLink) {
   RunAboutPage({
       [](HWND page) {
-        EXPECT_TRUE(DrawnBlue(page, kMailLink));
+        EXPECT_EQ(LinkColour(page, kMailLink), "blue");
         Press(page, kOffTheLinks);  // gives the page the keyboard, focuses no link
       },
       [](HWND page) {
@@ -230,13 +230,13 @@ TEST_F(AboutPageTest, KeysWalkTheLinksInTheirFocusColoursAndEnterFollowsTheMailL
       },
       [](HWND page) {
         EXPECT_EQ(g_focusedAboutLink, kMailLink);
-        EXPECT_TRUE(DrawnRed(page, kMailLink));
+        EXPECT_EQ(LinkColour(page, kMailLink), "red");
         Key(VK_DOWN);
       },
       [](HWND page) {
         EXPECT_EQ(g_focusedAboutLink, kWebLink);
-        EXPECT_TRUE(DrawnRed(page, kWebLink));
-        EXPECT_TRUE(DrawnBlue(page, kMailLink));
+        EXPECT_EQ(LinkColour(page, kWebLink), "red");
+        EXPECT_EQ(LinkColour(page, kMailLink), "blue");
         Key(VK_DOWN);  // already at the last link
         Key(VK_UP);
       },
@@ -267,7 +267,7 @@ TEST_F(AboutPageTest, TapsMoveTheFocusAndOnlyAReleaseOnThePressedLinkFollowsIt) 
       [](HWND page) { Press(page, OnLink(kWebLink)); },
       [](HWND page) {
         EXPECT_EQ(g_focusedAboutLink, kWebLink);
-        EXPECT_TRUE(DrawnRed(page, kWebLink));
+        EXPECT_EQ(LinkColour(page, kWebLink), "red");
         Release(page, kOffTheLinks);
         Press(page, OnLink(kWebLink));
         Release(page, OnLink(kMailLink));
@@ -278,7 +278,7 @@ TEST_F(AboutPageTest, TapsMoveTheFocusAndOnlyAReleaseOnThePressedLinkFollowsIt) 
       },
       [](HWND page) {
         EXPECT_EQ(g_focusedAboutLink, kNoLink);
-        EXPECT_TRUE(DrawnBlue(page, kWebLink));
+        EXPECT_EQ(LinkColour(page, kWebLink), "blue");
         Release(page, kOffTheLinks);
         Press(page, OnLink(kMailLink));
         Release(page, OnLink(kMailLink));
@@ -292,7 +292,7 @@ TEST_F(AboutPageTest, FocusedLinkSurvivesClosingAndReopeningTheSheet) {
   RunAboutPage({[](HWND page) { Press(page, OnLink(kWebLink)); }});
   RunAboutPage({[](HWND page) {
     EXPECT_EQ(g_focusedAboutLink, kWebLink);
-    EXPECT_TRUE(DrawnRed(page, kWebLink));
+    EXPECT_EQ(LinkColour(page, kWebLink), "red");
     PostMessageW(page, WM_KEYDOWN, VK_RETURN, 0);
   }});
   EXPECT_EQ(recorder_.Followed(), std::vector<std::string>{kWebTarget});

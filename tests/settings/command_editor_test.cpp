@@ -14,6 +14,7 @@
 #include "resource_ids.h"
 #include "settings.h"
 #include "sheet_fixture.h"
+#include "win_test_support.h"
 #include "text.h"
 #include "win_text.h"
 
@@ -85,7 +86,7 @@ TEST_F(CommandEditorTest, OkFromTheMenuBarSavesTheFieldsAndAnEmptyCaptionKeepsTh
               RECT own{}, phone{};
               GetWindowRect(editor, &own);
               GetWindowRect(GetWindow(editor, GW_OWNER), &phone);
-              EXPECT_TRUE(EqualRect(&own, &phone));
+              EXPECT_EQ(own, phone);
               HWND bar = SHFindMenuBar(editor);
               ASSERT_NE(bar, nullptr);
               wchar_t label[32] = {};

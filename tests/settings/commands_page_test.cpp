@@ -147,7 +147,7 @@ TEST_F(CommandsPageTest, FreshInstallShowsTheBuiltInsBelowTheButtonsWithTheLastS
 
 TEST_F(CommandsPageTest, OkRewritesTheValuesOnlyOnceAButtonWasPressedEvenForNoChange) {
   RunSheet(kCommandsPage, [](HWND sheet) { PressOk(sheet); });
-  EXPECT_TRUE(MenuValues().empty());
+  EXPECT_EQ(MenuValues(), std::vector<std::wstring>{});
 
   RunSheet(kCommandsPage, [](HWND sheet) {
     HWND page = CurrentPage(sheet);
@@ -301,7 +301,7 @@ TEST_F(CommandsPageTest, CancelLeavesTheCommandsAndTheValuesUntouched) {
     AddCommand(sheet, page, L"new", L"z");
     PressCancel(sheet);
   });
-  EXPECT_TRUE(MenuValues().empty());
+  EXPECT_EQ(MenuValues(), std::vector<std::wstring>{});
   EXPECT_EQ(std::wstring(AsWide(Helper().Options.Commands[8].Caption)), L"SMS 보내기");
   EXPECT_EQ(Helper().Options.Commands[9].Caption[0], u'\0');
 }

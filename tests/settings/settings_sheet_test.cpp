@@ -129,10 +129,7 @@ RECT VisiblePart(HWND page, HWND control) {
   return RECT{rect.left, top, rect.left + box + extent.right, top + height};
 }
 
-std::string Describe(const RECT& r) {
-  return "(" + std::to_string(r.left) + "," + std::to_string(r.top) + ")-(" +
-         std::to_string(r.right) + "," + std::to_string(r.bottom) + ")";
-}
+std::string Describe(const RECT& rect) { return ::testing::PrintToString(rect); }
 
 // What is cut off of a page: the page where it leaves the sheet's client
 // area, and each visible control whose visible part leaves the page's client
@@ -190,7 +187,7 @@ TEST_F(SettingsSheetTest, TheSheetCoversThePhoneWithEveryPageWhole) {
       RECT phoneRect{};
       GetWindowRect(sheet, &sheetRect);
       GetWindowRect(Phone(), &phoneRect);
-      EXPECT_EQ(Describe(sheetRect), Describe(phoneRect));
+      EXPECT_EQ(sheetRect, phoneRect);
       // The menu bar has OK and Cancel; the desktop sheet's own are hidden.
       for (int id : {IDOK, IDCANCEL}) {
         HWND button = GetDlgItem(sheet, id);

@@ -1,5 +1,9 @@
 #include "win_test_support.h"
 
+void PrintTo(const RECT& rect, std::ostream* out) {
+  *out << "(" << rect.left << "," << rect.top << ")-(" << rect.right << "," << rect.bottom << ")";
+}
+
 namespace vostarel::testing {
 
 std::wstring BinFolder() {

@@ -6,9 +6,15 @@
 #include <windows.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+// Rectangles compare and print in test failures: EXPECT_EQ(got, want) shows
+// both as (left,top)-(right,bottom).
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+void PrintTo(const RECT& rect, std::ostream* out);
 
 namespace vostarel::testing {
 
