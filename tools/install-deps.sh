@@ -10,7 +10,9 @@ packages=(
   googletest libgtest-dev               # GoogleTest: sources (mingw build) and native libs
   libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
+  g++-mingw-w64-i686-posix              # the 32-bit Windows build (windows32)
   wine64 xvfb xauth                     # running the Windows build
+  wine32:i386                           # running the 32-bit Windows build
   unicode-data python3                  # table generation
   imagemagick fonts-noto-cjk            # screenshots and the glyphs they show
 )
@@ -41,6 +43,12 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit Wine is an i386 package: apt offers it only once dpkg knows that
+# architecture (the update below then fetches its package lists).
+if [[ " ${missing[*]} " == *":i386 "* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  echo "install-deps: adding the i386 architecture"
+  "${sudo_cmd[@]}" dpkg --add-architecture i386
+fi
 "${sudo_cmd[@]}" apt-get update
 "${sudo_cmd[@]}" apt-get install -y "${missing[@]}" </dev/null
 
