@@ -13,11 +13,18 @@ endif()
 
 if(VOSTAREL_TARGET_WINDOWS)
   # --- Running .exe files: Wine, one prefix per build tree -----------------
+  # The i686 build runs in a 32-bit prefix with the 32-bit loader, the x86_64
+  # build in a 64-bit one (cmake/wine-run.sh --arch).
   set(VOSTAREL_WINEPREFIX "${CMAKE_BINARY_DIR}/wineprefix" CACHE PATH
       "Wine prefix used to run this build tree's programs (created on first use)")
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(VOSTAREL_WINEARCH win32)
+  else()
+    set(VOSTAREL_WINEARCH win64)
+  endif()
   if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR
-        "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;--prefix;${VOSTAREL_WINEPREFIX}")
+        "${CMAKE_CURRENT_LIST_DIR}/wine-run.sh;--prefix;${VOSTAREL_WINEPREFIX};--arch;${VOSTAREL_WINEARCH}")
   endif()
   # For custom commands and scripts that run a built program by hand.
   set(VOSTAREL_WINE_RUN ${CMAKE_CROSSCOMPILING_EMULATOR})

@@ -1,32 +1,6 @@
-# Cross toolchain: x86_64 desktop Windows with mingw-w64 (posix thread model).
-#
-# The posix-thread compilers are required: GoogleTest and std::thread need the
-# winpthreads-based libstdc++.  Everything is linked so that the produced
-# binaries need no mingw runtime DLLs (libstdc++-6, libgcc_s_seh-1,
-# libwinpthread-1) at run time; Wine then runs them from the build tree as they
-# are.
-
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross toolchain: x86_64 desktop Windows with mingw-w64 (posix thread model),
+# the `windows` preset.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(VOSTAREL_MINGW_TRIPLE x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER   ${VOSTAREL_MINGW_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${VOSTAREL_MINGW_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER  ${VOSTAREL_MINGW_TRIPLE}-windres)
-
-# Headers, import libraries and packages come from the mingw sysroot only;
-# build-time programs (python3, the emulator script) from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${VOSTAREL_MINGW_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Programs: fully static.  DLLs: -static as well, because with the posix thread
-# model -static-libgcc -static-libstdc++ alone still leaves an import of
-# libwinpthread-1.dll; -static makes the linker take the archive of every
-# library it can (system import libraries are archives too, so kernel32 & co.
-# are still imported from their DLLs).
-set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
-set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+set(VOSTAREL_MINGW_LINKER_FLAGS "")
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-posix.cmake)

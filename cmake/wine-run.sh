@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Runs one Windows program under Wine and exits with the program's exit code.
 #
-#   wine-run.sh [--prefix DIR] PROGRAM.exe [ARGS...]
+#   wine-run.sh [--prefix DIR] [--arch win64|win32] PROGRAM.exe [ARGS...]
 #
 # DIR is the Wine prefix to use; without --prefix, $VOSTAREL_WINEPREFIX is used.
 # CMake passes --prefix <build>/wineprefix through CMAKE_CROSSCOMPILING_EMULATOR,
 # so every build tree has its own prefix and nothing touches ~/.wine.
+#
+# --arch: win64 (default) runs the x86_64 build with Debian's 64-bit loader in
+# a 64-bit prefix; win32 runs the i686 build with the 32-bit loader (package
+# wine32:i386) in a 32-bit-only prefix, as on a 32-bit system: one registry
+# view, one system folder, the 32-bit regsvr32.
 #
 # The prefix is created on first use with `wineboot -i`.  ctest runs tests in
 # parallel, so creation is serialised with flock on DIR.lock; a prefix only
@@ -16,18 +21,25 @@
 # (tools/test.sh starts one Xvfb for the whole run).
 #
 # Environment:
-#   VOSTAREL_WINE        the wine loader (default /usr/lib/wine/wine64, Debian's)
+#   VOSTAREL_WINE        the wine loader (default Debian's: /usr/lib/wine/wine64,
+#                        or /usr/lib/wine/wine with --arch win32)
 #   VOSTAREL_WINEDEBUG   WINEDEBUG for the program (default -all)
 set -euo pipefail
 
 prefix="${VOSTAREL_WINEPREFIX:-}"
-if [[ "${1:-}" == "--prefix" ]]; then
-  [[ $# -ge 2 ]] || { echo "wine-run.sh: --prefix needs a directory" >&2; exit 2; }
-  prefix="$2"
-  shift 2
-fi
+arch=win64
+while [[ $# -ge 2 ]]; do
+  case "$1" in
+    --prefix) prefix="$2"; shift 2 ;;
+    --arch)
+      arch="$2"; shift 2
+      [[ "$arch" == win64 || "$arch" == win32 ]] \
+        || { echo "wine-run.sh: --arch is win64 or win32, not '$arch'" >&2; exit 2; } ;;
+    *) break ;;
+  esac
+done
 if [[ $# -lt 1 ]]; then
-  echo "usage: wine-run.sh [--prefix DIR] PROGRAM.exe [ARGS...]" >&2
+  echo "usage: wine-run.sh [--prefix DIR] [--arch win64|win32] PROGRAM.exe [ARGS...]" >&2
   exit 2
 fi
 if [[ -z "$prefix" ]]; then
@@ -47,7 +59,10 @@ find_tool() {
 }
 
 wine="${VOSTAREL_WINE:-}"
-if [[ -z "$wine" ]]; then
+if [[ -z "$wine" && "$arch" == win32 ]]; then
+  wine="$(find_tool /usr/lib/wine/wine wine)" \
+    || { echo "wine-run.sh: no 32-bit wine found (install wine32:i386)" >&2; exit 2; }
+elif [[ -z "$wine" ]]; then
   wine="$(find_tool /usr/lib/wine/wine64 wine64 wine)" \
     || { echo "wine-run.sh: no wine64 found (install wine64)" >&2; exit 2; }
 fi
@@ -57,6 +72,8 @@ wineserver="$(find_tool "$(dirname "$wine")/wineserver" wineserver)" \
 mkdir -p "$(dirname "$prefix")"
 prefix="$(cd "$(dirname "$prefix")" && pwd)/$(basename "$prefix")"
 export WINEPREFIX="$prefix"
+# Only read when the prefix is made; a prefix keeps the architecture it has.
+[[ "$arch" == win32 ]] && export WINEARCH=win32
 ready_marker="$prefix/.vostarel-prefix-ready"
 
 if [[ ! -f "$ready_marker" ]]; then
@@ -64,6 +81,11 @@ if [[ ! -f "$ready_marker" ]]; then
   flock 9
   if [[ ! -f "$ready_marker" ]]; then
     rm -rf "$prefix"
+    if ! "$wine" --version >/dev/null 2>&1; then
+      echo "wine-run.sh: $wine does not run on this machine" \
+        "(the 32-bit loader needs a kernel that runs 32-bit x86 programs)" >&2
+      exit 2
+    fi
     started=$SECONDS
     echo "wine-run.sh: creating Wine prefix $prefix" >&2
     # No mono/gecko installer dialogs, no desktop menu entries in $HOME, and no

@@ -32,7 +32,7 @@ LRESULT CALLBACK ParentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
       GetMenuStringW(reinterpret_cast<HMENU>(wParam), 0, text, 64, MF_BYPOSITION);
       g_log.popupFirstItems.push_back(text);
       // Close the menu again once its loop runs, as a user pressing Escape.
-      SetTimer(hwnd, 1, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+      SetTimer(hwnd, 1, 50, [](HWND, UINT, UINT_PTR id, DWORD) CALLBACK {
         KillTimer(nullptr, id);
         EndMenu();
       });

@@ -30,7 +30,7 @@ CprogProcess::CprogProcess(const std::wstring& arguments) {
   // Read all along, so that a child writing much never blocks on the pipe.
   reader_ = CreateThread(
       nullptr, 0,
-      [](void* self) -> DWORD {
+      [](void* self) WINAPI -> DWORD {
         static_cast<CprogProcess*>(self)->ReadOutput();
         return 0;
       },

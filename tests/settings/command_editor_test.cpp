@@ -66,7 +66,7 @@ class CommandEditorTest : public SheetTest {
       driven = true;
       drive(editor);
     });
-    const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+    const UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
       KillTimer(nullptr, timer);
       ADD_FAILURE() << "the editor was still open after ten seconds";
       EndMenu();

@@ -152,7 +152,7 @@ void SheetTest::Drive(const std::function<void()>& open,
     drive(sheet);
   });
   // Whatever the driver left open is cancelled, so the test cannot hang.
-  UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR timer, DWORD) {
+  UINT_PTR watchdog = SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR timer, DWORD) CALLBACK {
     KillTimer(nullptr, timer);
     ADD_FAILURE() << "the sheet was still open after ten seconds";
     HWND active = GetActiveWindow();

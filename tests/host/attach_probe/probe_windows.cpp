@@ -209,7 +209,7 @@ std::string WindowLabel(HWND window) {
 void LogZOrder(HWND) {
   std::string line = "zorder";
   EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         const std::string label = WindowLabel(window);
         if (!label.empty()) *reinterpret_cast<std::string*>(data) += " " + label;
         return TRUE;

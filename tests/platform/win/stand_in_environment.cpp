@@ -72,7 +72,7 @@ HWND FindThreadWindow(DWORD threadId, const wchar_t* className) {
   } search{className, nullptr};
   EnumThreadWindows(
       threadId,
-      [](HWND window, LPARAM data) -> BOOL {
+      [](HWND window, LPARAM data) CALLBACK -> BOOL {
         auto* s = reinterpret_cast<Search*>(data);
         wchar_t name[64];
         if (GetClassNameW(window, name, 64) > 0 && lstrcmpW(name, s->ClassName) == 0) {
