@@ -12,9 +12,11 @@
 #include <cstdio>
 #include <string>
 
+#include "chain_values.h"
+
 namespace {
 
-using U = unsigned long long;
+using chain_values::Bits;
 using TakeLastCallFn = const char*(WINAPI*)();
 
 FILE* g_out = nullptr;
@@ -28,6 +30,7 @@ Fn Export(HMODULE module, const char* name) {
 }
 
 void CallAll(HMODULE library) {
+  using namespace chain_values;
   using InitializeFn = HRESULT(WINAPI*)(void*);
   using DoVerbFn = HRESULT(WINAPI*)(DWORD, BOOL, LPARAM);
   using MetricsFn = HRESULT(WINAPI*)(DWORD, RECT*);
@@ -50,14 +53,14 @@ void CallAll(HMODULE library) {
     return;
   }
 
-  HRESULT result = initialize(reinterpret_cast<void*>(0x1122334455667788ull));
+  HRESULT result = initialize(reinterpret_cast<void*>(kInitializeReserved));
   std::fprintf(g_out, "PHExtInitialize %lX | %s\n", static_cast<unsigned long>(result), ProbeCall());
 
-  result = doVerb(0xDEAD0005, 0x7FFFFFFF, static_cast<LPARAM>(0x0102030405060708ull));
+  result = doVerb(kVerb, kValidateOnly, static_cast<LPARAM>(kVerbParam));
   std::fprintf(g_out, "PHExtDoVerb %lX | %s\n", static_cast<unsigned long>(result), ProbeCall());
 
   RECT rect{-1, -1, -1, -1};
-  result = metrics(23041, &rect);
+  result = metrics(kControlId, &rect);
   std::fprintf(g_out, "PHExtGetPhoneControlMetrics %lX %ld,%ld,%ld,%ld | %s\n",
                static_cast<unsigned long>(result), rect.left, rect.top, rect.right, rect.bottom,
                ProbeCall());
@@ -66,23 +69,23 @@ void CallAll(HMODULE library) {
   DWORD flags = 0xdeadbeef;
   void* hook = reinterpret_cast<void*>(0xdeadbeef);
   const wchar_t* templateName = L"untouched";
-  result = viewInfo(9, &instance, &flags, &hook, &templateName);
+  result = viewInfo(kView, &instance, &flags, &hook, &templateName);
   char name[32] = {};
   WideCharToMultiByte(CP_UTF8, 0, templateName, -1, name, sizeof name - 1, nullptr, nullptr);
   std::fprintf(g_out, "PHExtGetPhoneViewInfo %lX %llX %lX %llX %s | %s\n",
-               static_cast<unsigned long>(result), (U)instance, flags, (U)hook, name, ProbeCall());
+               static_cast<unsigned long>(result), Bits(instance), flags, Bits(hook), name, ProbeCall());
 
   wchar_t first[] = L"010-1234";
   wchar_t second[] = L"Kim";
   BOOL dial = 0x1234;
-  result = showMsg(0xC0DE0001, first, second, 0x55AA, 0xFEEDF00D, &dial);
+  result = showMsg(kPhoneMsg, first, second, kRemove, kSupplementaryStatus, &dial);
   std::fprintf(g_out, "PHExtShowPhoneMsg %lX %X | %s\n", static_cast<unsigned long>(result),
                static_cast<unsigned>(dial), ProbeCall());
 
-  const LRESULT procResult = dialpad(reinterpret_cast<HWND>(0x10AB0), WM_APP + 7,
-                                     static_cast<WPARAM>(0xAAAABBBBCCCCDDDDull),
-                                     static_cast<LPARAM>(0x1111222233334444ull));
-  std::fprintf(g_out, "DialpadWndPrc %llX | %s\n", (U)procResult, ProbeCall());
+  const LRESULT procResult = dialpad(reinterpret_cast<HWND>(kDialpadWindow), kDialpadMessage,
+                                     static_cast<WPARAM>(kDialpadWParam),
+                                     static_cast<LPARAM>(kDialpadLParam));
+  std::fprintf(g_out, "DialpadWndPrc %llX | %s\n", Bits(procResult), ProbeCall());
 
   wchar_t number[128] = L"0101234";
   std::fprintf(g_out, "IsImmediateDialRequestRequired %d\n", immediate(number));
@@ -95,6 +98,9 @@ int wmain(int argc, wchar_t** argv) {
   if (argc != 3) return 2;
   g_out = _wfopen(argv[2], L"w");
   if (g_out == nullptr) return 3;
+  // Every line reaches the file at once: a call that crashes the host leaves
+  // the lines before it.
+  setvbuf(g_out, nullptr, _IONBF, 0);
   const HMODULE library = LoadLibraryW(argv[1]);
   if (library == nullptr) {
     std::fprintf(g_out, "not loaded\n");

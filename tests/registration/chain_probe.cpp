@@ -1,12 +1,17 @@
 // chain_probe.dll: the "previous extension" of the chaining tests. Each of
-// its exports records every argument it got (as numbers) and hands back a
-// result and out-parameters that the caller can recognise, so that a call
-// passed through Vostarel.dll's forwarders can be checked end to end.
+// its exports records every argument it got (as numbers) and the module its
+// return address lies in, and hands back a result and out-parameters that
+// the caller can recognise, so that a call passed through Vostarel.dll's
+// forwarders can be checked end to end. A forwarder that jumps leaves the
+// caller's return address in place, so a forwarded call returns into the
+// caller's module; one that calls returns into Vostarel.dll.
 #include <windows.h>
 
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+
+#include "chain_values.h"
 
 namespace {
 
@@ -20,7 +25,23 @@ void Record(const char* format, ...) {
   va_end(args);
 }
 
-using U = unsigned long long;
+using chain_values::Bits;
+
+// The file name of the module that holds `address`, or "?".
+const char* ModuleOf(void* address) {
+  static char name[MAX_PATH];
+  HMODULE module = nullptr;
+  if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                          static_cast<const char*>(address), &module) ||
+      GetModuleFileNameA(module, name, sizeof name) == 0) {
+    return "?";
+  }
+  const char* slash = std::strrchr(name, '\\');
+  return slash != nullptr ? slash + 1 : name;
+}
+
+// The caller's module, for the line of the export that calls it.
+#define CALLER ModuleOf(__builtin_return_address(0))
 
 }  // namespace
 
@@ -36,33 +57,33 @@ const char* WINAPI ChainProbeTakeLastCall() {
 }
 
 LRESULT WINAPI DialpadWndPrc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  Record("DialpadWndPrc %llX %X %llX %llX", (U)window, message, (U)wParam, (U)lParam);
-  return static_cast<LRESULT>(0x123456789ABCDEF0ull);
+  Record("DialpadWndPrc %llX %X %llX %llX from %s", Bits(window), message, Bits(wParam), Bits(lParam), CALLER);
+  return static_cast<LRESULT>(chain_values::kDialpadResult);
 }
 
 HRESULT WINAPI PHExtInitialize(void* reserved) {
-  Record("PHExtInitialize %llX", (U)reserved);
+  Record("PHExtInitialize %llX from %s", Bits(reserved), CALLER);
   return 0x00A10001;
 }
 
 HRESULT WINAPI PHExtDoVerb(DWORD verb, BOOL validateOnly, LPARAM param) {
-  Record("PHExtDoVerb %lX %d %llX", verb, validateOnly, (U)param);
+  Record("PHExtDoVerb %lX %d %llX from %s", verb, validateOnly, Bits(param), CALLER);
   return 0x00A10002;
 }
 
 HRESULT WINAPI PHExtGetPhoneControlMetrics(DWORD controlId, RECT* rect) {
-  Record("PHExtGetPhoneControlMetrics %lu", controlId);
+  Record("PHExtGetPhoneControlMetrics %lu from %s", controlId, CALLER);
   if (rect != nullptr) *rect = RECT{11, 22, 33, 44};
   return 0x00A10003;
 }
 
 HRESULT WINAPI PHExtGetPhoneViewInfo(DWORD view, HINSTANCE* instance, DWORD* flags, void** hook,
                                      const wchar_t** templateName) {
-  Record("PHExtGetPhoneViewInfo %lu %d%d%d%d", view, instance != nullptr, flags != nullptr,
-         hook != nullptr, templateName != nullptr);
-  if (instance != nullptr) *instance = reinterpret_cast<HINSTANCE>(0x5150000);
-  if (flags != nullptr) *flags = 0xF1A6;
-  if (hook != nullptr) *hook = reinterpret_cast<void*>(0x400C);
+  Record("PHExtGetPhoneViewInfo %lu %d%d%d%d from %s", view, instance != nullptr, flags != nullptr,
+         hook != nullptr, templateName != nullptr, CALLER);
+  if (instance != nullptr) *instance = reinterpret_cast<HINSTANCE>(chain_values::kProbeInstance);
+  if (flags != nullptr) *flags = chain_values::kProbeFlags;
+  if (hook != nullptr) *hook = reinterpret_cast<void*>(chain_values::kProbeHook);
   if (templateName != nullptr) *templateName = L"probe view";
   return 0x00A10004;
 }
@@ -73,8 +94,8 @@ HRESULT WINAPI PHExtShowPhoneMsg(DWORD msg, wchar_t* text1, wchar_t* text2, BOOL
   char second[64] = {};
   WideCharToMultiByte(CP_UTF8, 0, text1 ? text1 : L"(null)", -1, first, sizeof first - 1, nullptr, nullptr);
   WideCharToMultiByte(CP_UTF8, 0, text2 ? text2 : L"(null)", -1, second, sizeof second - 1, nullptr, nullptr);
-  Record("PHExtShowPhoneMsg %lX %s %s %d %lX %d", msg, first, second, remove, supplementaryStatus,
-         dial != nullptr);
+  Record("PHExtShowPhoneMsg %lX %s %s %d %lX %d from %s", msg, first, second, remove, supplementaryStatus,
+         dial != nullptr, CALLER);
   if (dial != nullptr) *dial = 0x77;
   return 0x00A10005;
 }

@@ -1,15 +1,20 @@
 // The chained extension: Vostarel.dll loaded into a host named *cprog.exe
 // (chain_host_cprog.exe) with the settings bit 0x40000 and a backup naming
 // chain_probe.dll passes the phone application's extension calls on to it
-// with every argument, out-parameter and result intact; without the bit, or
-// with a backup that is this library's own, nothing is loaded.
+// with every argument, out-parameter and result intact, and the PHExt* calls
+// by a jump that leaves the host's return address in place; without the
+// bit, or with a backup that is this library's own, nothing is loaded.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "chain_values.h"
 #include "registration_support.h"
 
 namespace vostarel::registration_test {
@@ -20,16 +25,82 @@ constexpr DWORD kChainedExtensionBit = 0x40000;
 // Export name -> the host's line for it, without the name.
 using Calls = std::map<std::string, std::string>;
 
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::string Format(const char* format, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(text, sizeof text, format, args);
+  va_end(args);
+  return text;
+}
+
+// The host's line for each PHExt* call that reached chain_probe.dll through
+// a tail jump: the probe's result and out-parameters as the host got them,
+// then every argument as the probe got it, and the host as the module its
+// return address lies in.
+std::map<std::string, std::string> ForwardedLines() {
+  using namespace chain_values;
+  const char* host = "chain_host_cprog.exe";
+  return {
+      // One argument.
+      {"PHExtInitialize", Format("A10001 | PHExtInitialize %llX from %s", Bits(kInitializeReserved), host)},
+      // Three.
+      {"PHExtDoVerb", Format("A10002 | PHExtDoVerb %lX %d %llX from %s", kVerb, kValidateOnly,
+                             Bits(kVerbParam), host)},
+      // Two, with an out-parameter.
+      {"PHExtGetPhoneControlMetrics",
+       Format("A10003 11,22,33,44 | PHExtGetPhoneControlMetrics %lu from %s", kControlId, host)},
+      // Five, four of them out-parameters; on x86_64 the fifth is on the stack.
+      {"PHExtGetPhoneViewInfo", Format("A10004 %llX %lX %llX probe view | PHExtGetPhoneViewInfo %lu 1111 from %s",
+                                       Bits(kProbeInstance), kProbeFlags, Bits(kProbeHook), kView, host)},
+      // Six: the sixth an out-parameter.
+      {"PHExtShowPhoneMsg", Format("A10005 77 | PHExtShowPhoneMsg %lX 010-1234 Kim %d %lX 1 from %s", kPhoneMsg,
+                                   kRemove, kSupplementaryStatus, host)},
+  };
+}
+
+// The PHExt* exports whose line differs from a forwarded call's, each with
+// what the host wrote ("(no line)" when the host ended before the call).
+std::vector<std::string> UnfaithfulForwards(const Calls& calls) {
+  std::vector<std::string> faults;
+  for (const auto& [name, expected] : ForwardedLines()) {
+    const auto found = calls.find(name);
+    if (found == calls.end()) {
+      faults.push_back(name + ": (no line)");
+    } else if (found->second != expected) {
+      faults.push_back(name + ": " + found->second);
+    }
+  }
+  return faults;
+}
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
 class ChainingTest : public ::testing::Test {
  protected:
-  // Runs the host with the row of `row` holding only the backup values and
-  // the settings option word `flag`; the host's lines by export.
+  // Runs the host on Vostarel.dll with the row of `row` holding only the
+  // backup values and the settings option word `flag`; the host's lines by
+  // export. The host must end normally.
   Calls Run(const Row& row, const std::wstring& backupPath, DWORD backupFlag, DWORD flag) {
+    Calls calls = RunHost(row, backupPath, backupFlag, flag, L"Vostarel.dll");
+    EXPECT_EQ(exitCode_, 0);
+    return calls;
+  }
+
+  // The same on `library` (from the program folder); the host's exit code
+  // is left in exitCode_.
+  Calls RunHost(const Row& row, const std::wstring& backupPath, DWORD backupFlag, DWORD flag,
+                const wchar_t* library) {
     const ScopedWineVersion version(L"chain_host_cprog.exe", row.WineVersion);
     const KeySnapshot rowKey(row.Root, row.Subkey);
     const KeySnapshot settings(HKEY_CURRENT_USER, L"Software\\Vostarel");
     WriteAllValues(row.Root, row.Subkey,
-                   {{row.PathValue, Text(BinFile(L"Vostarel.dll"))},
+                   {{row.PathValue, Text(BinFile(library))},
                     {row.FlagValue, Number(1)},
                     {L"VostarelPathBak", Text(backupPath)},
                     {L"VostarelFlagBak", Number(backupFlag)}});
@@ -39,9 +110,8 @@ class ChainingTest : public ::testing::Test {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring output = std::wstring(temp) + L"chain_host_output.txt";
     DeleteFileW(output.c_str());
-    EXPECT_EQ(RunCommand(L"\"" + BinFile(L"chain_host_cprog.exe") + L"\" \"" + BinFile(L"Vostarel.dll") +
-                       L"\" \"" + output + L"\""),
-              0);
+    exitCode_ = RunCommand(L"\"" + BinFile(L"chain_host_cprog.exe") + L"\" \"" + BinFile(library) + L"\" \"" +
+                           output + L"\"");
     output_ = ReadWholeFile(output);
     DeleteFileW(output.c_str());
     Calls calls;
@@ -75,6 +145,7 @@ class ChainingTest : public ::testing::Test {
   }
 
   std::string output_;
+  int exitCode_ = -1;
 };
 
 TEST_F(ChainingTest, Version5ForwardsEveryPHExtCallWithArgumentsAndResults) {
@@ -82,22 +153,24 @@ TEST_F(ChainingTest, Version5ForwardsEveryPHExtCallWithArgumentsAndResults) {
   SCOPED_TRACE(output_);
   ASSERT_EQ(calls.count("chained"), 1u);
   EXPECT_EQ(calls.at("chained"), "1");
-  // One argument.
-  EXPECT_EQ(calls.at("PHExtInitialize"), "A10001 | PHExtInitialize 1122334455667788");
-  // Three, the last a full 64-bit value.
-  EXPECT_EQ(calls.at("PHExtDoVerb"), "A10002 | PHExtDoVerb DEAD0005 2147483647 102030405060708");
-  // Two, with an out-parameter.
-  EXPECT_EQ(calls.at("PHExtGetPhoneControlMetrics"),
-            "A10003 11,22,33,44 | PHExtGetPhoneControlMetrics 23041");
-  // Five: the fifth is passed on the stack.
-  EXPECT_EQ(calls.at("PHExtGetPhoneViewInfo"),
-            "A10004 5150000 F1A6 400C probe view | PHExtGetPhoneViewInfo 9 1111");
-  // Six: the fifth and sixth on the stack, the sixth an out-parameter.
-  EXPECT_EQ(calls.at("PHExtShowPhoneMsg"),
-            "A10005 77 | PHExtShowPhoneMsg C0DE0001 010-1234 Kim 21930 FEEDF00D 1");
+  EXPECT_EQ(Joined(UnfaithfulForwards(calls)), "");
   // Version 5 does not chain the dial-pad procedure.
   EXPECT_EQ(calls.at("DialpadWndPrc"), "0 | -");
   ExpectDialRequestAnswers(calls);
+}
+
+// The checks above catch a forwarder that calls its target instead of
+// jumping to it. planted_call_forwarders.dll is Vostarel.dll built with that
+// one fault: on x86_64 the target returns into the library (and finds its
+// stack arguments one slot off), on i686 it also finds every argument one
+// slot off and returns to the wrong place.
+TEST_F(ChainingTest, ACallInPlaceOfTheTailJumpIsCaught) {
+  const Calls calls = RunHost(kVersion5Row, BinFile(L"chain_probe.dll"), 1, kChainedExtensionBit,
+                              L"planted_call_forwarders.dll");
+  SCOPED_TRACE(output_);
+  ASSERT_EQ(calls.count("chained"), 1u);
+  EXPECT_EQ(calls.at("chained"), "1");
+  EXPECT_EQ(UnfaithfulForwards(calls).size(), ForwardedLines().size());
 }
 
 TEST_F(ChainingTest, WithoutTheOptionNothingIsLoaded) {
@@ -133,12 +206,16 @@ TEST_F(ChainingTest, MissingBackupLibraryLeavesEverythingUnforwarded) {
 }
 
 TEST_F(ChainingTest, OlderSystemForwardsTheDialpadProcedureByTheBackedUpOrdinal) {
+  using namespace chain_values;
   const Calls calls = Run(kOlderRow, BinFile(L"chain_probe.dll"), 1, kChainedExtensionBit);
   SCOPED_TRACE(output_);
   ASSERT_EQ(calls.count("chained"), 1u);
   EXPECT_EQ(calls.at("chained"), "1");
+  // DialpadWndPrc is an ordinal C++ function that calls the target, so the
+  // probe returns into Vostarel.dll.
   EXPECT_EQ(calls.at("DialpadWndPrc"),
-            "123456789ABCDEF0 | DialpadWndPrc 10AB0 8007 AAAABBBBCCCCDDDD 1111222233334444");
+            Format("%llX | DialpadWndPrc %llX %X %llX %llX from Vostarel.dll", Bits(kDialpadResult),
+                   Bits(kDialpadWindow), kDialpadMessage, Bits(kDialpadWParam), Bits(kDialpadLParam)));
   // Older systems do not chain the PHExt* calls.
   EXPECT_EQ(calls.at("PHExtInitialize"), "80004001 | -");
   EXPECT_EQ(calls.at("PHExtShowPhoneMsg"), "80004001 1234 | -");

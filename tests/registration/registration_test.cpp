@@ -38,20 +38,32 @@ TEST(ExportsTest, OrdinalsOneToTenAreTheTenExtensionExports) {
   FreeLibrary(library);
 }
 
+template <typename Function>
+Function Export(HMODULE library, const char* name) {
+  return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+}
+
 // In a host that is not the phone application nothing is chained: the
 // forwarders have no target and the dial-pad procedure is the default one.
+// Each forwarder is called with its own arguments: on i686 it removes them
+// from the stack itself, so a wrong count would unbalance the caller's stack.
 TEST(ExportsTest, WithoutChainedExtensionTheExportsAnswerThemselves) {
   const HMODULE library = LoadLibraryW(BinFile(L"Vostarel.dll").c_str());
   ASSERT_NE(library, nullptr);
-  for (const char* name : {"PHExtDoVerb", "PHExtGetPhoneControlMetrics", "PHExtGetPhoneViewInfo",
-                           "PHExtInitialize", "PHExtShowPhoneMsg"}) {
-    const auto forwarder = reinterpret_cast<HRESULT(WINAPI*)(void*, void*, void*, void*, void*, void*)>(
-        reinterpret_cast<void*>(GetProcAddress(library, name)));
-    ASSERT_NE(forwarder, nullptr) << name;
-    EXPECT_EQ(static_cast<unsigned long>(forwarder(nullptr, nullptr, nullptr, nullptr, nullptr, nullptr)),
-              0x80004001ul)
-        << name;
-  }
+  const auto initialize = Export<HRESULT(WINAPI*)(void*)>(library, "PHExtInitialize");
+  const auto doVerb = Export<HRESULT(WINAPI*)(DWORD, BOOL, LPARAM)>(library, "PHExtDoVerb");
+  const auto metrics = Export<HRESULT(WINAPI*)(DWORD, RECT*)>(library, "PHExtGetPhoneControlMetrics");
+  const auto viewInfo =
+      Export<HRESULT(WINAPI*)(DWORD, HINSTANCE*, DWORD*, void**, const wchar_t**)>(library, "PHExtGetPhoneViewInfo");
+  const auto showMsg =
+      Export<HRESULT(WINAPI*)(DWORD, wchar_t*, wchar_t*, BOOL, DWORD, BOOL*)>(library, "PHExtShowPhoneMsg");
+  ASSERT_TRUE(initialize && doVerb && metrics && viewInfo && showMsg);
+  EXPECT_EQ(static_cast<unsigned long>(initialize(nullptr)), 0x80004001ul);
+  EXPECT_EQ(static_cast<unsigned long>(doVerb(1, FALSE, 0)), 0x80004001ul);
+  RECT rect{};
+  EXPECT_EQ(static_cast<unsigned long>(metrics(23041, &rect)), 0x80004001ul);
+  EXPECT_EQ(static_cast<unsigned long>(viewInfo(0, nullptr, nullptr, nullptr, nullptr)), 0x80004001ul);
+  EXPECT_EQ(static_cast<unsigned long>(showMsg(1, nullptr, nullptr, FALSE, 0, nullptr)), 0x80004001ul);
   const auto immediate = reinterpret_cast<BOOL(WINAPI*)(const wchar_t*)>(
       reinterpret_cast<void*>(GetProcAddress(library, "IsImmediateDialRequestRequired")));
   const auto preprocess = reinterpret_cast<BOOL(WINAPI*)(wchar_t*, UINT)>(
