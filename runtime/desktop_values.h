@@ -1,11 +1,20 @@
 // Device values that desktop Windows reads differently, kept in one place.
-// The code names the device's value; the desktop build uses the mapping
+// The code names the device's value; the desktop builds use the mapping
 // below. Nothing else in the library adjusts for the desktop, except the
 // settings sheet's full-screen layout (settings/sheet/phone_screen_sheet.h),
-// which stands in for a device-only sheet flag named here.
+// which stands in for a device-only sheet flag named here, and the sizes of
+// the platform records the stand-ins define (platform/include/device_sizes.h).
+//
+// Two desktop builds use it: i686 (preset windows32), whose pointers and
+// record layouts are the device's, and x86_64 (preset windows), whose
+// pointers are 8 bytes. Style and flag bits are mapped the same way in both;
+// record sizes differ between them (below).
 #pragma once
 
 #include <windows.h>
+
+#include <cstddef>
+#include <type_traits>
 #include <commctrl.h>
 #include <prsht.h>
 #include <shellapi.h>
@@ -33,14 +42,33 @@ static_assert(kListExStyle == (LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE));
 // brought or removed the vertical scroll bar.
 inline constexpr bool kColumnFitsClientArea = true;
 
-// Record sizes the device gives as its 32-bit layouts; the desktop's own
-// layouts are larger and its functions check cbSize against them.
+// Record sizes the device gives as numbers: its 32-bit layouts of the
+// program-start record, the toolbar-button record, the stand-in shell's
+// gesture record and, further down, the settings sheet's records.
+//
+// The i686 build passes the device's numbers as they are. Its layouts are
+// the device's, so each number is also the desktop's size of that record or,
+// for the property-sheet header and page, the size of their first version
+// (PROPSHEETHEADERW_V1_SIZE, PROPSHEETPAGEW_V1_SIZE), which desktop comctl32
+// still accepts; the checks at the end of this file hold that.
+//
+// The x86_64 build passes the desktop's own sizes: its records are larger
+// (8-byte pointers and handles), and its functions check cbSize against
+// their own layouts, so a device number would make every such call fail.
+#if defined(_WIN64)
+inline constexpr bool kDeviceRecordSizes = false;
+#else
+inline constexpr bool kDeviceRecordSizes = true;
+#endif
+
 inline constexpr UINT kDeviceShellExecuteInfoSize = 60;
-inline constexpr UINT kShellExecuteInfoSize = sizeof(SHELLEXECUTEINFOW);
+inline constexpr UINT kShellExecuteInfoSize =
+    kDeviceRecordSizes ? kDeviceShellExecuteInfoSize : sizeof(SHELLEXECUTEINFOW);
 inline constexpr UINT kDeviceToolbarButtonInfoSize = 32;
-inline constexpr UINT kToolbarButtonInfoSize = sizeof(TBBUTTONINFOW);
+inline constexpr UINT kToolbarButtonInfoSize =
+    kDeviceRecordSizes ? kDeviceToolbarButtonInfoSize : sizeof(TBBUTTONINFOW);
 inline constexpr UINT kDeviceGestureInfoSize = 20;
-inline constexpr UINT kGestureInfoSize = sizeof(SHRGINFO);
+inline constexpr UINT kGestureInfoSize = kDeviceRecordSizes ? kDeviceGestureInfoSize : sizeof(SHRGINFO);
 
 // The settings sheet's header flags on the device: PSH_PROPTITLE (0x1),
 // PSH_PROPSHEETPAGE (0x8), PSH_USECALLBACK (0x100), and two device-only
@@ -56,13 +84,20 @@ inline constexpr DWORD kSheetFlags = (kDeviceSheetFlags & ~kDeviceOnlySheetFlagB
 static_assert(kSheetFlags == (PSH_PROPTITLE | PSH_PROPSHEETPAGE | PSH_USECALLBACK | PSH_NOAPPLYNOW));
 
 // The settings sheet's records: the device's header and page records are
-// 40 bytes, its menu-bar record 36.
+// 40 bytes (the first versions of both), its menu-bar record 36.
 inline constexpr UINT kDevicePropSheetHeaderSize = 40;
-inline constexpr UINT kPropSheetHeaderSize = sizeof(PROPSHEETHEADERW);
+inline constexpr UINT kPropSheetHeaderSize =
+    kDeviceRecordSizes ? kDevicePropSheetHeaderSize : sizeof(PROPSHEETHEADERW);
 inline constexpr UINT kDevicePropSheetPageSize = 40;
-inline constexpr UINT kPropSheetPageSize = sizeof(PROPSHEETPAGEW);
+inline constexpr UINT kPropSheetPageSize = kDeviceRecordSizes ? kDevicePropSheetPageSize : sizeof(PROPSHEETPAGEW);
 inline constexpr UINT kDeviceMenuBarInfoSize = 36;
-inline constexpr UINT kMenuBarInfoSize = sizeof(SHMENUBARINFO);
+inline constexpr UINT kMenuBarInfoSize = kDeviceRecordSizes ? kDeviceMenuBarInfoSize : sizeof(SHMENUBARINFO);
+// The sheet's pages go to comctl32 as one array, which it walks by each
+// page's dwSize: the array's element must be exactly kPropSheetPageSize
+// bytes, the first version of the record on i686 (as on the device), the
+// desktop's whole record on x86_64.
+using SheetPageRecord = std::conditional_t<kDeviceRecordSizes, PROPSHEETPAGEW_V1, PROPSHEETPAGEW>;
+static_assert(sizeof(SheetPageRecord) == kPropSheetPageSize);
 
 // The Commands page's list view: full-row selection (0x20) and the
 // device-only "no horizontal scroll bar" bit; the desktop keeps the first.
@@ -78,5 +113,18 @@ static_assert(kCommandListExStyle == LVS_EX_FULLROWSELECT);
 // selects it for its texts itself.
 inline constexpr int kDeviceSystemFontObject = 13;  // SYSTEM_FONT
 inline constexpr int kSystemFontObject = DEFAULT_GUI_FONT;
+
+// The i686 build's layouts are the device's: each device number it passes is
+// the size of the desktop record it fills, or of that record's first version.
+#if !defined(_WIN64)
+static_assert(kDeviceShellExecuteInfoSize == sizeof(SHELLEXECUTEINFOW));
+static_assert(kDeviceToolbarButtonInfoSize == sizeof(TBBUTTONINFOW));
+static_assert(kDeviceGestureInfoSize == sizeof(SHRGINFO));
+static_assert(kDeviceMenuBarInfoSize == sizeof(SHMENUBARINFO));
+static_assert(kDevicePropSheetHeaderSize ==
+              offsetof(PROPSHEETHEADERW, pfnCallback) + sizeof(PFNPROPSHEETCALLBACK));  // _V1_SIZE
+static_assert(kDevicePropSheetPageSize ==
+              offsetof(PROPSHEETPAGEW, pcRefParent) + sizeof(UINT*));  // _V1_SIZE
+#endif
 
 }  // namespace vostarel

@@ -62,7 +62,7 @@ ModuleHandle InitHtmlViewer() {
 }  // namespace
 
 int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
-  PROPSHEETPAGEW pages[kSettingsPageCount] = {};
+  SheetPageRecord pages[kSettingsPageCount] = {};
   for (int i = 0; i < kSettingsPageCount; ++i) {
     pages[i].dwSize = kPropSheetPageSize;
     pages[i].dwFlags = PSP_DEFAULT;
@@ -78,7 +78,7 @@ int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
   header.pszCaption = MAKEINTRESOURCEW(IDS_PRODUCT_NAME);
   header.nPages = kSettingsPageCount;
   header.nStartPage = static_cast<UINT>(startPage);
-  header.ppsp = pages;
+  header.ppsp = reinterpret_cast<LPCPROPSHEETPAGEW>(pages);  // walked by dwSize
   header.pfnCallback = SheetCallback;
 
   const ModuleHandle viewer = InitHtmlViewer();
