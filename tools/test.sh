@@ -2,15 +2,23 @@
 # The test command: installs what is missing, then configures, builds and tests
 # every preset, and fuzzes each fuzz target briefly.
 #
-#   tools/test.sh [native] [sanitize] [windows] [fuzz]     (default: all four)
+#   tools/test.sh [native] [sanitize] [windows] [windows32] [fuzz]
+#                                                       (default: all five)
 #
-# native, sanitize, windows: cmake --preset, cmake --build --preset,
+# native, sanitize, windows, windows32: cmake --preset, cmake --build --preset,
 # ctest --preset.  The Windows tests run under Wine inside one Xvfb display
-# started here for the whole ctest run.
+# started here for each preset's ctest run; windows32's need the 32-bit Wine
+# loader, which runs only where the kernel runs 32-bit x86 programs: where it
+# cannot, the preset is built and its tests are reported as not run (counted
+# as skipped, never as passed).
+# When both windows and windows32 were built, their Vostarel.dll files are
+# compared: the same exports, resources and version block (tools/pe_summary.py),
+# counted as one more result.
 # fuzz: builds the fuzz preset and runs each program in build/fuzz/tests/fuzz
 # for VOSTAREL_FUZZ_SECONDS (default 30), seeded from tests/fuzz/corpus/NAME/.
 #
-# Exits non-zero if any step fails.  The last line is "N passed, M failed":
+# Exits non-zero if any step fails.  The last line is "N passed, M failed"
+# (with ", K skipped" when a preset's tests could not run here):
 # the ctest results of all presets added up, plus one per fuzz target run, plus
 # one failure for each configure or build step that failed (its tests never
 # ran, so they could not be counted otherwise).
@@ -20,22 +28,23 @@ cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 2
 root="$(pwd)"
 logdir="$root/build/test-logs"
 fuzz_seconds="${VOSTAREL_FUZZ_SECONDS:-30}"
-wine_loader="${VOSTAREL_WINE:-/usr/lib/wine/wine64}"
 
 if [[ $# -gt 0 ]]; then
   wanted=("$@")
 else
-  wanted=(native sanitize windows fuzz)
+  wanted=(native sanitize windows windows32 fuzz)
 fi
 for w in "${wanted[@]}"; do
   case "$w" in
-    native|sanitize|windows|fuzz) ;;
-    *) echo "test.sh: unknown preset '$w' (native, sanitize, windows, fuzz)" >&2; exit 2 ;;
+    native|sanitize|windows|windows32|fuzz) ;;
+    *) echo "test.sh: unknown preset '$w' (native, sanitize, windows, windows32, fuzz)" >&2; exit 2 ;;
   esac
 done
 
 total_passed=0
 total_failed=0
+total_skipped=0
+built_windows=()
 summary=()
 run_started=$SECONDS
 
@@ -77,12 +86,22 @@ stop_xvfb() {
 }
 trap stop_xvfb EXIT
 
-# Lets this build tree's wineserver (and with it Wine's desktop process) end
-# on its own before the X server goes away.
+# The Wine loader of a Windows preset: 64-bit, or the 32-bit one (wine32).
+wine_loader() {
+  if [[ "$1" == windows32 ]]; then
+    echo "${VOSTAREL_WINE32:-/usr/lib/wine/wine}"
+  else
+    echo "${VOSTAREL_WINE:-/usr/lib/wine/wine64}"
+  fi
+}
+
+# Lets a Windows build tree's wineserver (and with it Wine's desktop process)
+# end on its own before the X server goes away.
 drain_wineserver() {
-  local prefix="$root/build/windows/wineprefix"
+  local preset="$1"
+  local prefix="$root/build/$preset/wineprefix"
   local server
-  server="$(dirname "$wine_loader")/wineserver"
+  server="$(dirname "$(wine_loader "$preset")")/wineserver"
   [[ -x "$server" ]] || server="$(command -v wineserver || true)"
   [[ -n "$server" && -d "$prefix" ]] || return 0
   if ! WINEPREFIX="$prefix" timeout 60 "$server" -w; then
@@ -134,7 +153,16 @@ run_preset() {
   fi
   banner "$preset: test"
   local rc
-  if [[ "$preset" == windows ]]; then
+  if [[ "$preset" == windows* ]]; then
+    built_windows+=("$preset")
+    local loader
+    loader="$(wine_loader "$preset")"
+    if ! "$loader" --version >/dev/null 2>&1; then
+      echo "test.sh: $loader does not run on this machine; $preset's tests are not run" | tee "$log.test.log"
+      summary+=("$(printf '%-9s NOT RUN: built, but %s does not run here (no 32-bit x86 programs on this kernel)' "$preset" "$loader")")
+      total_skipped=$(( total_skipped + 1 ))
+      return 0
+    fi
     if ! start_xvfb; then
       summary+=("$(printf '%-9s FAILED: no X server' "$preset")")
       total_failed=$(( total_failed + 1 ))
@@ -142,7 +170,7 @@ run_preset() {
     fi
     ctest --preset "$preset" 2>&1 | tee "$log.test.log"
     rc=${PIPESTATUS[0]}
-    drain_wineserver
+    drain_wineserver "$preset"
     stop_xvfb
   else
     ctest --preset "$preset" 2>&1 | tee "$log.test.log"
@@ -228,6 +256,20 @@ run_fuzz() {
   [[ $bad -eq 0 ]]
 }
 
+# --- the two Windows builds offer the same ---------------------------------------
+compare_windows_builds() {
+  banner "Vostarel.dll: x86_64 against i686"
+  local a="build/windows/bin/Vostarel.dll" b="build/windows32/bin/Vostarel.dll"
+  if python3 tools/pe_summary.py --compare "$a" "$b" 2>&1 | tee "$logdir/compare-dlls.log"; then
+    total_passed=$(( total_passed + 1 ))
+    summary+=("$(printf '%-9s ok     the two Vostarel.dll builds: same exports, resources, version block' compare)")
+  else
+    total_failed=$(( total_failed + 1 ))
+    summary+=("$(printf '%-9s FAILED the two Vostarel.dll builds differ, log %s' compare "$logdir/compare-dlls.log")")
+    return 1
+  fi
+}
+
 # --- main ----------------------------------------------------------------------
 mkdir -p "$logdir"
 overall=0
@@ -245,6 +287,9 @@ for w in "${wanted[@]}"; do
     *) run_preset "$w" || overall=1 ;;
   esac
 done
+if [[ " ${built_windows[*]} " == *" windows "* && " ${built_windows[*]} " == *" windows32 "* ]]; then
+  compare_windows_builds || overall=1
+fi
 
 banner "summary"
 for line in "${summary[@]}"; do
@@ -256,5 +301,9 @@ if [[ $overall -ne 0 ]]; then
 else
   echo "RESULT: all passed"
 fi
-echo "$total_passed passed, $total_failed failed"
+if [[ $total_skipped -gt 0 ]]; then
+  echo "$total_passed passed, $total_failed failed, $total_skipped skipped"
+else
+  echo "$total_passed passed, $total_failed failed"
+fi
 exit $overall
