@@ -9,32 +9,45 @@
 #                              each list state and saves a screenshot of each
 #                              (the last one with the Cheonjiin dictionary in
 #                              place), then one of each settings page
+#   tools/demo.sh --32 [--headless]
+#                              the same with the 32-bit build (windows32)
+#                              under the 32-bit Wine
 #
-# Installs what is missing, builds the Windows preset, and keeps everything
-# it makes under build/demo/ (its own Wine prefix, a copy of the binaries,
-# the device folder, the screenshots).
+# Installs what is missing, builds the Windows preset (windows, or windows32
+# with --32), and keeps everything it makes under build/demo/ (build/demo32/
+# with --32): its own Wine prefix, a copy of the binaries, the device
+# folder, the screenshots.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 root=$(pwd)
 
 headless=0
-[[ "${1:-}" == "--headless" || -z "${DISPLAY:-}" ]] && headless=1
+preset=windows
+arch=win64
+demo=$root/build/demo
+for argument in "$@"; do
+  case "$argument" in
+    --headless) headless=1 ;;
+    --32) preset=windows32 arch=win32 demo=$root/build/demo32 ;;
+    *) echo "usage: tools/demo.sh [--32] [--headless]" >&2; exit 2 ;;
+  esac
+done
+[[ -z "${DISPLAY:-}" ]] && headless=1
 
 tools/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"
 
-demo=$root/build/demo
 rm -rf "$demo/bin" "$demo/device" "$demo/shots"
 mkdir -p "$demo/bin" "$demo/device" "$demo/shots"
 # The user dictionary lies beside the library, named like it: the build's
 # Revised Romanization dictionary; the others wait in dictionaries/.
-cp -r build/windows/bin/*.dll build/windows/bin/cprog.exe build/windows/bin/Vostarel.txt \
-  build/windows/bin/dictionaries "$demo/bin/"
+cp -r "build/$preset"/bin/*.dll "build/$preset/bin/cprog.exe" "build/$preset/bin/Vostarel.txt" \
+  "build/$preset/bin/dictionaries" "$demo/bin/"
 cp tools/demo/device/* "$demo/device/"
 
 prefix=$demo/wineprefix
-wine() { "$root/cmake/wine-run.sh" --prefix "$prefix" "$@"; }
+wine() { "$root/cmake/wine-run.sh" --prefix "$prefix" --arch "$arch" "$@"; }
 windows_path() { local p=$1; printf 'Z:%s' "${p//\//\\}"; }
 
 # Version 5.2 for the phone and for regsvr32, so registration writes the row
@@ -53,7 +66,7 @@ WINEPREFIX=$prefix /usr/lib/wine/wineserver -w
 
 if [[ $headless == 0 ]]; then
   echo "demo: the phone is open; type digits on the keypad (close the window to end)"
-  exec "$root/cmake/wine-run.sh" --prefix "$prefix" "$demo/bin/cprog.exe"
+  exec "$root/cmake/wine-run.sh" --prefix "$prefix" --arch "$arch" "$demo/bin/cprog.exe"
 fi
 
 displayfile=$demo/xvfb.display
