@@ -12,12 +12,12 @@
 #pragma once
 
 #include <windows.h>
-
-#include <cstddef>
-#include <type_traits>
 #include <commctrl.h>
 #include <prsht.h>
 #include <shellapi.h>
+
+#include <cstddef>
+#include <type_traits>
 
 #include "aygshell.h"
 
