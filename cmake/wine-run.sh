@@ -91,6 +91,9 @@ if [[ ! -f "$ready_marker" ]]; then
     # No mono/gecko installer dialogs, no desktop menu entries in $HOME, and no
     # window on the display (the prefix needs none).
     (
+      # A step that fails ends the set-up; say which, or the test that
+      # started it fails with nothing to go on.
+      trap 'echo "wine-run.sh: setting up $prefix failed at: $BASH_COMMAND (status $?)" >&2' ERR
       unset DISPLAY WAYLAND_DISPLAY
       export WINEDEBUG=-all
       export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
