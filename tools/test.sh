@@ -14,12 +14,15 @@
 # When both windows and windows32 were built, their Vostarel.dll files are
 # compared: the same exports, resources and version block (tools/pe_summary.py),
 # counted as one more result.
+# windows also runs tools/soak.sh for VOSTAREL_SOAK_MINUTES (default 1) without
+# faults and again with 20 per mille of the platform calls failing.
 # fuzz: builds the fuzz preset and runs each program in build/fuzz/tests/fuzz
 # for VOSTAREL_FUZZ_SECONDS (default 30), seeded from tests/fuzz/corpus/NAME/.
 #
 # Exits non-zero if any step fails.  The last line is "N passed, M failed"
 # (with ", K skipped" when a preset's tests could not run here):
-# the ctest results of all presets added up, plus one per fuzz target run, plus
+# the ctest results of all presets added up, plus one per fuzz target run and
+# one per soak run, plus
 # one failure for each configure or build step that failed (its tests never
 # ran, so they could not be counted otherwise).
 set -uo pipefail
@@ -183,6 +186,36 @@ run_preset() {
   [[ $rc -eq 0 ]]
 }
 
+# --- soak: the phone in use for a minute, without and with faults ------------------
+# tools/soak.sh needs vostarel-search from the native build: built here when
+# the native preset did not run first.
+soak_minutes="${VOSTAREL_SOAK_MINUTES:-1}"
+run_soak() {
+  local started=$SECONDS ok=0 bad=0 faults
+  banner "soak: ${soak_minutes} min without faults, ${soak_minutes} min with"
+  if [[ ! -x build/native/tools/vostarel-search ]]; then
+    if ! { cmake --preset native && cmake --build --preset native --target vostarel-search; } \
+        >"$logdir/soak.native-build.log" 2>&1; then
+      summary+=("$(printf '%-9s FAILED: vostarel-search could not be built, log %s' soak "$logdir/soak.native-build.log")")
+      total_failed=$(( total_failed + 1 ))
+      return 1
+    fi
+  fi
+  for faults in 0 20; do
+    if tools/soak.sh --minutes "$soak_minutes" --faults "$faults" --seed 1 2>&1 | tee "$logdir/soak-f$faults.log"; then
+      ok=$(( ok + 1 ))
+    else
+      bad=$(( bad + 1 ))
+    fi
+  done
+  total_passed=$(( total_passed + ok ))
+  total_failed=$(( total_failed + bad ))
+  local state=ok
+  [[ $bad -eq 0 ]] || state=FAILED
+  summary+=("$(printf '%-9s %-6s 2 runs: %d passed, %d failed (%s)' soak "$state" "$ok" "$bad" "$(elapsed "$started")")")
+  [[ $bad -eq 0 ]]
+}
+
 # --- fuzz smoke run --------------------------------------------------------------
 run_one_fuzzer() {
   local bin="$1" name work seeds
@@ -284,6 +317,7 @@ fi
 for w in "${wanted[@]}"; do
   case "$w" in
     fuzz) run_fuzz || overall=1 ;;
+    windows) run_preset windows || overall=1; run_soak || overall=1 ;;
     *) run_preset "$w" || overall=1 ;;
   esac
 done

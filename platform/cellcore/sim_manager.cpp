@@ -7,11 +7,17 @@
 // the phonebook calls fail with SIM_E_SIMNOTINSERTED. Only the SIM's own
 // storage (SIM_PBSTORAGE_SIM) has entries; the other known storages are
 // empty, unknown ones are refused with SIM_E_BADPARAM.
+//
+// SimInitialize, SimGetPhonebookStatus and SimReadPhonebookEntry can fail on
+// purpose (fault_injection.h): SimInitialize as a SIM that is not ready yet,
+// the other two as a busy SIM; each has changed nothing then, out-parameters
+// included.
 #include <memory>
 #include <string>
 
 #include "device_folder.h"
 #include "device_sizes.h"
+#include "fault_injection.h"
 #include "handle_table.h"
 #include "sim_file.h"
 #include "simmgr.h"
@@ -23,6 +29,8 @@ namespace {
 
 using vostarel::device::SimPhonebook;
 using vostarel::device::SimSlot;
+using vostarel::faults::FaultPoint;
+using vostarel::faults::InjectFault;
 
 struct SimSession {
   bool SimPresent = false;
@@ -71,6 +79,7 @@ void FillEntry(const SimSlot& slot, SIMPHONEBOOKENTRY* entry) {
 }  // namespace
 
 extern "C" HRESULT SimInitialize(DWORD, SIMCALLBACK, DWORD, LPHSIM lphSim) {
+  if (InjectFault(FaultPoint::SimInitialize)) return SIM_E_NOTREADY;
   if (lphSim == nullptr) return SIM_E_BADPARAM;
   *lphSim = nullptr;
   try {
@@ -89,6 +98,7 @@ extern "C" HRESULT SimDeinitialize(HSIM hSim) {
 
 extern "C" HRESULT SimGetPhonebookStatus(HSIM hSim, DWORD dwLocation, LPDWORD lpdwUsed,
                                          LPDWORD lpdwTotal) {
+  if (InjectFault(FaultPoint::SimGetPhonebookStatus)) return SIM_E_SIMBUSY;
   if (lpdwUsed == nullptr || lpdwTotal == nullptr || !IsKnownStorage(dwLocation)) {
     return SIM_E_BADPARAM;
   }
@@ -111,6 +121,7 @@ extern "C" HRESULT SimGetPhonebookStatus(HSIM hSim, DWORD dwLocation, LPDWORD lp
 // it was.
 extern "C" HRESULT SimReadPhonebookEntry(HSIM hSim, DWORD dwLocation, DWORD dwIndex,
                                          LPSIMPHONEBOOKENTRY lpPhonebookEntry) {
+  if (InjectFault(FaultPoint::SimReadPhonebookEntry)) return SIM_E_SIMBUSY;
   if (lpPhonebookEntry == nullptr || lpPhonebookEntry->cbSize != kSimPhonebookEntrySize ||
       !IsKnownStorage(dwLocation)) {
     return SIM_E_BADPARAM;

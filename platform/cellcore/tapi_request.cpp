@@ -1,9 +1,11 @@
 // tapiRequestMakeCall: hands the call request to the running phone
-// application by the protocol in call_request.h.
+// application by the protocol in call_request.h. Failing on purpose
+// (fault_injection.h), it hands nothing over and reports the request failed.
 #include <string>
 
 #include "call_request.h"
 #include "call_request_data.h"
+#include "fault_injection.h"
 #include "tapi_request.h"
 #include "win_text.h"
 
@@ -17,6 +19,9 @@ constexpr size_t kMaxCallRequestBytes = 64 * 1024;
 extern "C" LONG WINAPI tapiRequestMakeCall(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
                                            LPCWSTR lpszCalledParty, LPCWSTR lpszComment) {
   using vostarel::platform::AsUtf16;
+  if (vostarel::faults::InjectFault(vostarel::faults::FaultPoint::tapiRequestMakeCall)) {
+    return TAPIERR_REQUESTFAILED;
+  }
   const HWND dialer = FindWindowW(kCallRequestWindowClass, nullptr);
   if (dialer == nullptr) return TAPIERR_NOREQUESTRECIPIENT;
   std::u16string payload;

@@ -356,7 +356,7 @@ void PlaceCall(Dialer& d, std::wstring number, const std::wstring& name) {
   std::string line = device::FormatCallLogLine(ToU16(number), ToU16(name));
   while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
   d.placedCalls.push_back(line);
-  platform::AddCallToDeviceLog(number.c_str(), name.c_str());
+  platform::AddCallToDeviceLog(number.c_str(), name.c_str(), d.callLogLimit);
 }
 
 }  // namespace vostarel::cprog

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,8 @@ struct Dialer {
   std::vector<std::vector<std::string>> answeredMenus;
   std::vector<std::string> closedBoxes;
   std::vector<std::string> closedContactCards;  // "OID\tFILEAS"
+  // Records a placed call leaves in the call log at most; 0: no limit.
+  std::uint32_t callLogLimit = 0;
 };
 
 // Creates the dialer for d.profile, shown. Null on failure.

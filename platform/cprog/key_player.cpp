@@ -6,6 +6,7 @@
 #include "core/dialer_profile.h"
 #include "menu_answerer.h"
 #include "sheet_tapper.h"
+#include "stand_ins.h"
 
 namespace vostarel::cprog {
 namespace {
@@ -102,6 +103,9 @@ void PostOneKey(Dialer& d, const Key& key) {
     case KeyKind::kDropList:
       if (HWND list = GetDlgItem(w, kResultListId)) DestroyWindow(list);
       break;
+    case KeyKind::kSheetCancel: ArmSheetCancel(); break;
+    case KeyKind::kFaultsOn: SwitchStandInFaults(true); break;
+    case KeyKind::kFaultsOff: SwitchStandInFaults(false); break;
   }
 }
 

@@ -14,8 +14,10 @@
 #include "core/printed_state.h"
 #include "dialer_window.h"
 #include "extension_host.h"
+#include "input_lines.h"
 #include "key_player.h"
 #include "list_reader.h"
+#include "stand_ins.h"
 #include "wide_text.h"
 
 using namespace vostarel::cprog;
@@ -78,6 +80,40 @@ PrintedState CollectState(const Dialer& d) {
   return state;
 }
 
+// What the state lines report as happened is what happened since the last
+// line of --input.
+void ForgetWhatHappened(Dialer& d) {
+  d.placedCalls.clear();
+  d.answeredMenus.clear();
+  d.closedBoxes.clear();
+  d.closedContactCards.clear();
+  d.softKeyPresses = 0;
+  d.historyOpens = 0;
+}
+
+// --input: plays one line of keys at a time and answers each with the state,
+// the stand-ins' counters and "end". Keys are ASCII; any other byte makes
+// the line fail to read, as a wrong key does.
+void PlayInputLines(Dialer& d) {
+  InputLines input;
+  while (const std::optional<std::string> line = input.Next()) {
+    if (!IsWindow(d.window)) break;
+    const KeySequenceResult keys = ParseKeySequence(std::u16string(line->begin(), line->end()));
+    std::string reply;
+    if (!keys.keys) {
+      reply = "error: the keys make no sense from offset " + std::to_string(keys.errorOffset) + "\n";
+    } else {
+      ForgetWhatHappened(d);
+      PlayKeys(d, *keys.keys);
+      DrainMessages();
+      PrintedState state = CollectState(d);
+      state.counters = ReadStandInCounters();
+      reply = FormatPrintedState(state);
+    }
+    WriteStd(STD_OUTPUT_HANDLE, reply + "end\n");
+  }
+}
+
 int RunMessageLoop() {
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -114,9 +150,11 @@ int main() {
 
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
   InitCommonControlsEx(&icc);
+  if (line.input) HoldStandIns();
 
   Dialer dialer;
   dialer.profile = SystemProfile();
+  dialer.callLogLimit = line.callLogLimit;
   // The extension is loaded before the dialer exists, as the device's phone
   // application loads its skin extension at start-up and asks it about its
   // views while it builds them; the extension's loader thread looks for the
@@ -133,6 +171,12 @@ int main() {
   }
   if (loaded && dialer.profile.version5) extension.Initialize();
 
+  if (line.input) {
+    WaitForAttach(dialer, loaded ? line.attachTimeoutMs : 0);
+    PlayInputLines(dialer);
+    if (IsWindow(dialer.window)) DestroyWindow(dialer.window);
+    return 0;
+  }
   if (!keys.keys->empty()) WaitForAttach(dialer, loaded ? line.attachTimeoutMs : 0);
   // Armed before the keys play: a key may open something modal (the
   // extension's settings sheet, say) that only the exit ends.

@@ -5,6 +5,11 @@
 // The file holds numbers and names only, so every record reads as an
 // outgoing, connected and ended call at time 0, with caller ID available
 // when it has a number and unavailable when not.
+//
+// PhoneOpenCallLog, PhoneSeekCallLog, PhoneGetCallLogEntry and the strings
+// it allocates can fail on purpose (fault_injection.h): the call then
+// returns E_FAIL (E_OUTOFMEMORY for a string) and has changed nothing, out-
+// parameters and the log's position included.
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -13,6 +18,7 @@
 #include "calllog_file.h"
 #include "device_folder.h"
 #include "device_sizes.h"
+#include "fault_injection.h"
 #include "handle_table.h"
 #include "local_strings.h"
 #include "phone.h"
@@ -21,6 +27,8 @@
 namespace {
 
 using vostarel::device::CallRecord;
+using vostarel::faults::FaultPoint;
+using vostarel::faults::InjectFault;
 
 struct CallLogSession {
   std::vector<CallRecord> Records;  // newest first
@@ -28,6 +36,7 @@ struct CallLogSession {
 };
 
 vostarel::platform::HandleTable<CallLogSession> g_logs;
+LONG g_opens = 0;  // logs opened, for StandInCallLogOpens
 
 // TRUE in a one-bit BOOL field, which holds 0 and -1.
 constexpr BOOL kBitFieldTrue = -1;
@@ -74,11 +83,13 @@ bool FillEntry(const CallRecord& record, CALLLOGENTRY* entry) {
 }  // namespace
 
 extern "C" HRESULT PhoneOpenCallLog(HANDLE* ph) {
+  if (InjectFault(FaultPoint::PhoneOpenCallLog)) return E_FAIL;
   if (ph == nullptr) return E_INVALIDARG;
   *ph = nullptr;
   try {
     const HANDLE handle = g_logs.Add(ReadSession());
     if (handle == nullptr) return E_FAIL;
+    InterlockedIncrement(&g_opens);
     *ph = handle;
     return S_OK;
   } catch (...) {
@@ -91,6 +102,7 @@ extern "C" HRESULT PhoneCloseCallLog(HANDLE h) { return g_logs.Remove(h) ? S_OK 
 // Seeking in an empty log, or to a record the log does not have, fails with
 // E_FAIL and leaves the position where it was.
 extern "C" HRESULT PhoneSeekCallLog(HANDLE h, CALLLOGSEEK seek, DWORD iRecord, LPDWORD piRecord) {
+  if (InjectFault(FaultPoint::PhoneSeekCallLog)) return E_FAIL;
   if (seek != CALLLOGSEEK_BEGINNING && seek != CALLLOGSEEK_END) return E_INVALIDARG;
   HRESULT result = E_INVALIDARG;
   g_logs.With(h, [&](CallLogSession& log) {
@@ -108,6 +120,7 @@ extern "C" HRESULT PhoneSeekCallLog(HANDLE h, CALLLOGSEEK seek, DWORD iRecord, L
 }
 
 extern "C" HRESULT PhoneGetCallLogEntry(HANDLE h, PCALLLOGENTRY pentry) {
+  if (InjectFault(FaultPoint::PhoneGetCallLogEntry)) return E_FAIL;
   if (pentry == nullptr || pentry->cbSize != kCallLogEntrySize) return E_INVALIDARG;
   HRESULT result = E_INVALIDARG;
   g_logs.With(h, [&](CallLogSession& log) {
@@ -126,6 +139,8 @@ extern "C" HRESULT PhoneGetCallLogEntry(HANDLE h, PCALLLOGENTRY pentry) {
 }
 
 extern "C" LONG WINAPI StandInOpenCallLogHandles(void) { return g_logs.Count(); }
+
+extern "C" LONG WINAPI StandInCallLogOpens(void) { return InterlockedCompareExchange(&g_opens, 0, 0); }
 
 extern "C" LONG WINAPI StandInOutstandingStrings(void) {
   return vostarel::phone::OutstandingStrings();

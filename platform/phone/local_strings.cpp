@@ -6,6 +6,8 @@
 #include <mutex>
 #include <vector>
 
+#include "fault_injection.h"
+
 namespace vostarel::phone {
 namespace {
 
@@ -48,9 +50,11 @@ void PruneFreed() {
 }  // namespace
 
 PWSTR HandOutString(const std::u16string& text, bool* failed) {
-  if (text.empty()) return nullptr;
+  if (text.empty() || *failed) return nullptr;
   const SIZE_T bytes = (text.size() + 1) * sizeof(wchar_t);
-  PWSTR copy = static_cast<PWSTR>(LocalAlloc(LMEM_FIXED, bytes));
+  PWSTR copy = faults::InjectFault(faults::FaultPoint::LocalAlloc)
+                   ? nullptr
+                   : static_cast<PWSTR>(LocalAlloc(LMEM_FIXED, bytes));
   if (copy == nullptr) {
     *failed = true;
     return nullptr;

@@ -16,7 +16,9 @@
 namespace vostarel::phone {
 
 // A LocalAlloc'ed copy of the text, remembered as handed out; null for an
-// empty text (an absent field) and when memory runs out (*failed is then set).
+// empty text (an absent field) and when memory runs out, for real or on
+// purpose (fault point LocalAlloc): *failed is then set. Once *failed is
+// set, nothing more is allocated.
 PWSTR HandOutString(const std::u16string& text, bool* failed);
 
 // Frees a string HandOutString made that was never handed on.

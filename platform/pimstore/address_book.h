@@ -8,6 +8,9 @@
 // after Logoff, GetDefaultFolder and GetItemFromOid fail with E_UNEXPECTED:
 // on the platform Logon must come first. A missing or unreadable file is an
 // empty address book.
+//
+// Every call that the library makes can fail on purpose (fault_injection.h):
+// it then returns E_FAIL and has changed nothing, out-parameters included.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "dispatch_object.h"
+#include "fault_plan.h"
 #include "stubs.h"
 #include "vcard.h"
 
@@ -91,7 +95,7 @@ class Contact final : public DispatchObject<ContactStubs, IID_IContact> {
 
  private:
   const device::VCardContact& Data() const { return session_.Book->Contacts[index_]; }
-  HRESULT GetNumber(device::NumberKind kind, BSTR* text);
+  HRESULT GetNumber(device::NumberKind kind, faults::FaultPoint call, BSTR* text);
 
   const Session session_;
   const size_t index_;

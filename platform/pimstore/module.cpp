@@ -7,6 +7,7 @@
 #include <new>
 
 #include "address_book.h"
+#include "fault_injection.h"
 #include "stand_in_counters.h"
 
 namespace vostarel::pimstore {
@@ -39,7 +40,10 @@ class ClassFactory final : public IClassFactory {
     return 1;
   }
 
+  // CoCreateInstance of the address book lands here; failing on purpose it
+  // reports no memory, as a creation that cannot get its object does.
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
+    if (faults::InjectFault(faults::FaultPoint::CoCreateInstance)) return E_OUTOFMEMORY;
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
     if (outer != nullptr) return CLASS_E_NOAGGREGATION;

@@ -87,6 +87,20 @@ TEST(CommandLineTest, RejectsWhatItCannotUse) {
   EXPECT_NE(ErrorOf({u"12"}).find("12"), std::string::npos) << "keys need --keys";
 }
 
+TEST(CommandLineTest, InputTakesNoKeysFromTheCommandLine) {
+  const CommandLine line = Parsed({u"--input", u"--attach-timeout", u"60000", u"--call-log-limit", u"600"});
+  EXPECT_TRUE(line.input);
+  EXPECT_EQ(line.attachTimeoutMs, 60000u);
+  EXPECT_EQ(line.callLogLimit, 600u);
+  EXPECT_EQ(Parsed({}).callLogLimit, 0u) << "no limit";
+  for (const auto& extra : {std::vector<std::u16string>{u"--keys", u"1"}, {u"--print"}, {u"--exit-after", u"5"}}) {
+    std::vector<std::u16string> args = {u"--input"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    EXPECT_NE(ErrorOf(args).find("--input"), std::string::npos);
+  }
+  EXPECT_NE(ErrorOf({u"--call-log-limit", u"x"}).find("'x'"), std::string::npos);
+}
+
 TEST(CommandLineTest, TheLargestMillisecondsValueIsAccepted) {
   EXPECT_EQ(*Parsed({u"--exit-after", u"2147483647"}).exitAfterMs, 2147483647u);
   ErrorOf({u"--exit-after", u"2147483648"});
@@ -107,17 +121,20 @@ TEST(KeySequenceTest, ReadsCharactersAndNamedKeysInOrder) {
 }
 
 TEST(KeySequenceTest, ReadsTheGestureMenuAndPickKeys) {
-  const KeySequenceResult result =
-      ParseKeySequence(u"{HOME}{END}{HOLD}{ROWHOLD}{MENU}{PICK:34672}{PICK:0}{SHEETTAB:2}");
+  const KeySequenceResult result = ParseKeySequence(
+      u"{HOME}{END}{HOLD}{ROWHOLD}{MENU}{PICK:34672}{PICK:0}{SHEETTAB:2}{SHEETCANCEL}{FAULTS:OFF}"
+      u"{FAULTS:ON}");
   ASSERT_TRUE(result.keys.has_value());
   const std::vector<Key> expected = {
-      {KeyKind::kHome, 0},    {KeyKind::kEnd, 0},         {KeyKind::kHold, 0},
-      {KeyKind::kRowHold, 0}, {KeyKind::kMenu, 0},        {KeyKind::kPick, 0, 34672},
-      {KeyKind::kPick, 0, 0}, {KeyKind::kSheetTab, 0, 2},
+      {KeyKind::kHome, 0},         {KeyKind::kEnd, 0},          {KeyKind::kHold, 0},
+      {KeyKind::kRowHold, 0},      {KeyKind::kMenu, 0},         {KeyKind::kPick, 0, 34672},
+      {KeyKind::kPick, 0, 0},      {KeyKind::kSheetTab, 0, 2},  {KeyKind::kSheetCancel, 0},
+      {KeyKind::kFaultsOff, 0},    {KeyKind::kFaultsOn, 0},
   };
   EXPECT_EQ(*result.keys, expected);
   for (const char16_t* bad : {u"{PICK:}", u"{PICK:12a}", u"{PICK:1234567890}", u"{PICK 1}",
-                              u"{SHEETTAB:}", u"{SHEETTAB:100}", u"{SHEETTAB:-1}"}) {
+                              u"{SHEETTAB:}", u"{SHEETTAB:100}", u"{SHEETTAB:-1}", u"{FAULTS:}",
+                              u"{FAULTS:on}", u"{FAULTS}"}) {
     EXPECT_FALSE(ParseKeySequence(bad).keys.has_value());
   }
 }
@@ -183,6 +200,18 @@ TEST(PrintedStateTest, HistoryOpensAndEachContactCardGetTheirLines) {
   EXPECT_NE(out.find("\nhistory-opens: 2\n"), std::string::npos) << out;
   EXPECT_NE(out.find("\ndisplay: 41\tPark\ndisplay: 7\tKim\n"), std::string::npos) << out;
   EXPECT_EQ(FormatPrintedState(PrintedState{}).find("display:"), std::string::npos);
+}
+
+TEST(PrintedStateTest, StandInCountersCloseTheStateWhenGiven) {
+  PrintedState state;
+  EXPECT_EQ(FormatPrintedState(state).find("live-objects"), std::string::npos);
+  state.displays = {"7\tKim"};
+  state.counters = StandInCounters{1, 2, 3, 4, 5, 6, 7890};
+  const std::string out = FormatPrintedState(state);
+  EXPECT_NE(out.find("display: 7\tKim\nlive-objects: 1\nopen-sim-handles: 2\nopen-log-handles: 3\n"
+                     "outstanding-strings: 4\nfaults-injected: 5\ncall-log-opens: 6\nprivate-kib: 7890\n"),
+            std::string::npos)
+      << out;
 }
 
 TEST(KeySequenceTest, PointsAtTheFirstThingItCannotRead) {

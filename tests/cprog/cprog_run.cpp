@@ -5,18 +5,28 @@
 #include <thread>
 
 namespace cprog_test {
-CprogProcess::CprogProcess(const std::wstring& arguments) {
+CprogProcess::CprogProcess(const std::wstring& arguments, Input input) {
   SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
   HANDLE outputWrite = nullptr;
   if (!CreatePipe(&outputRead_, &outputWrite, &inherit, 0)) return;
   SetHandleInformation(outputRead_, HANDLE_FLAG_INHERIT, 0);
+  HANDLE inputRead = nullptr;
+  HANDLE errorsWrite = nullptr;
+  if (input == Input::kPiped) {
+    if (!CreatePipe(&inputRead, &inputWrite_, &inherit, 0) ||
+        !CreatePipe(&errorsRead_, &errorsWrite, &inherit, 0)) {
+      return;
+    }
+    SetHandleInformation(inputWrite_, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(errorsRead_, HANDLE_FLAG_INHERIT, 0);
+  }
 
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = outputWrite;
-  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-  startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  startup.hStdError = errorsWrite != nullptr ? errorsWrite : GetStdHandle(STD_ERROR_HANDLE);
+  startup.hStdInput = inputRead != nullptr ? inputRead : GetStdHandle(STD_INPUT_HANDLE);
   const std::wstring exe = BinFolder() + L"\\cprog.exe";
   std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
   PROCESS_INFORMATION info{};
@@ -27,7 +37,15 @@ CprogProcess::CprogProcess(const std::wstring& arguments) {
     CloseHandle(info.hThread);
   }
   CloseHandle(outputWrite);
-  // Read all along, so that a child writing much never blocks on the pipe.
+  for (HANDLE childEnd : {inputRead, errorsWrite}) {
+    if (childEnd != nullptr) CloseHandle(childEnd);
+  }
+  // With piped input the answers are read line by line by Ask(); otherwise
+  // all along, so that a child writing much never blocks on the pipe.
+  if (input == Input::kInherited) StartReader();
+}
+
+void CprogProcess::StartReader() {
   reader_ = CreateThread(
       nullptr, 0,
       [](void* self) WINAPI -> DWORD {
@@ -37,13 +55,43 @@ CprogProcess::CprogProcess(const std::wstring& arguments) {
       this, 0, nullptr);
 }
 
+std::string CprogProcess::Ask(const std::string& keys) {
+  const std::string line = keys + "\n";
+  DWORD written = 0;
+  if (inputWrite_ == nullptr ||
+      !WriteFile(inputWrite_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr)) {
+    return {};
+  }
+  std::string answer;
+  char c = 0;
+  DWORD read = 0;
+  while (ReadFile(outputRead_, &c, 1, &read, nullptr) && read == 1) {
+    answer.push_back(c);
+    if (answer == "end\n" || (answer.size() > 4 && answer.compare(answer.size() - 5, 5, "\nend\n") == 0)) {
+      output_ += answer;
+      return answer;
+    }
+  }
+  output_ += answer;
+  return {};
+}
+
+void CprogProcess::CloseInput() {
+  if (inputWrite_ != nullptr) CloseHandle(inputWrite_);
+  inputWrite_ = nullptr;
+  if (reader_ == nullptr) StartReader();
+}
+
 void CprogProcess::ReadOutput() {
   char buffer[4096];
   DWORD read = 0;
   while (ReadFile(outputRead_, buffer, sizeof(buffer), &read, nullptr) && read > 0) output_.append(buffer, read);
 }
 
-CprogProcess::~CprogProcess() { Finish(5000); }
+CprogProcess::~CprogProcess() {
+  CloseInput();
+  Finish(5000);
+}
 
 HWND CprogProcess::WaitForDialer(DWORD timeoutMs) {
   const DWORD start = GetTickCount();
@@ -74,6 +122,7 @@ void CprogProcess::Quit(HWND dialer) {
 }
 
 DWORD CprogProcess::Finish(DWORD timeoutMs) {
+  CloseInput();
   DWORD code = static_cast<DWORD>(-1);
   if (process_ != nullptr) {
     if (WaitForSingleObject(process_, timeoutMs) != WAIT_OBJECT_0) TerminateProcess(process_, 99);
@@ -90,6 +139,13 @@ DWORD CprogProcess::Finish(DWORD timeoutMs) {
   if (outputRead_ != nullptr) {
     CloseHandle(outputRead_);
     outputRead_ = nullptr;
+  }
+  if (errorsRead_ != nullptr) {
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(errorsRead_, buffer, sizeof(buffer), &read, nullptr) && read > 0) errors_.append(buffer, read);
+    CloseHandle(errorsRead_);
+    errorsRead_ = nullptr;
   }
   return code;
 }

@@ -25,7 +25,10 @@ using vostarel::testing::WriteWholeFile;
 // cprog.exe started with arguments; standard output is collected.
 class CprogProcess {
  public:
-  explicit CprogProcess(const std::wstring& arguments);
+  // kInherited: the child reads this process's standard input and writes to
+  // its standard error. kPiped, for --input: both are pipes of this object.
+  enum class Input { kInherited, kPiped };
+  explicit CprogProcess(const std::wstring& arguments, Input input = Input::kInherited);
   CprogProcess(const CprogProcess&) = delete;
   CprogProcess& operator=(const CprogProcess&) = delete;
   ~CprogProcess();
@@ -45,13 +48,25 @@ class CprogProcess {
   DWORD Finish(DWORD timeoutMs = 30000);
   const std::string& Output() const { return output_; }
 
+  // kPiped: sends one line of keys to --input and returns its answer, "end"
+  // line included ("" when cprog ended first).
+  std::string Ask(const std::string& keys);
+  // kPiped: ends cprog's standard input, which ends --input.
+  void CloseInput();
+  // kPiped: what cprog wrote to standard error, once Finish() has run.
+  const std::string& Errors() const { return errors_; }
+
  private:
   void ReadOutput();
+  void StartReader();
   HANDLE process_ = nullptr;
   DWORD processId_ = 0;
   HANDLE outputRead_ = nullptr;
+  HANDLE inputWrite_ = nullptr;
+  HANDLE errorsRead_ = nullptr;
   HANDLE reader_ = nullptr;
   std::string output_;
+  std::string errors_;
 };
 
 // Runs cprog.exe to its end; its standard output.

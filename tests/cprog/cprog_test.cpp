@@ -382,6 +382,39 @@ TEST(CprogPrint, ReportsTheResultListAndTheRelabelledSoftKey) {
   EXPECT_NE(output.find("softkey: \xEB\xAA\xA9\xEB\xA1\x9D\n"), std::string::npos) << output;  // 목록
 }
 
+TEST(CprogInput, AnswersEachLineWithItsStateTheCountersAndEnd) {
+  CprogSetup setup(VersionMode::kWin2003);
+  WriteWholeFile(setup.CallLogPath(), "0109999\tOld Friend\r\n");
+  CprogProcess cprog(L"--input --call-log-limit 2", CprogProcess::Input::kPiped);
+  const std::string first = cprog.Ask("01");
+  EXPECT_EQ(first.find("number: 01\n"), 0u) << first;
+  for (const char* counter : {"live-objects: 0\n", "open-sim-handles: 0\n", "open-log-handles: 0\n",
+                              "outstanding-strings: 0\n", "faults-injected: 0\n", "call-log-opens: 0\n"}) {
+    EXPECT_NE(first.find(counter), std::string::npos) << counter << " in\n" << first;
+  }
+  EXPECT_NE(first.find("\nprivate-kib: "), std::string::npos) << first;
+
+  const std::string second = cprog.Ask("2{TALK}{BACK}{TALK}");
+  EXPECT_NE(second.find("call: 012\t\ncall: 01\t\n"), std::string::npos) << second;
+  EXPECT_EQ(cprog.Ask("{SOFTKEY}").find("call:"), std::string::npos) << "only what this line did";
+  EXPECT_EQ(SplitLines(ReadWholeFile(setup.CallLogPath())), (std::vector<std::string>{"01\t", "012\t"}))
+      << "at most two records: the oldest made room";
+  EXPECT_EQ(cprog.Ask("{FAULTS:OFF}1{BAD}"), "error: the keys make no sense from offset 13\nend\n");
+  EXPECT_EQ(cprog.Ask("{FAULTS:OFF}{FAULTS:ON}").find("number: 01\n"), 0u) << "a wrong line plays nothing";
+  EXPECT_EQ(cprog.Finish(), 0u) << "the end of the input ends cprog";
+  EXPECT_EQ(cprog.Errors(), "");
+}
+
+TEST(CprogInput, AMalformedFaultPlanIsReportedOnceOnStandardError) {
+  CprogSetup setup(VersionMode::kWinXp);
+  ScopedEnvironment faults(L"VOSTAREL_FAULTS", L"7:1000:PhoneOpenCallLog,Nope");
+  CprogProcess cprog(L"--input", CprogProcess::Input::kPiped);
+  EXPECT_NE(cprog.Ask("").find("faults-injected: 0\n"), std::string::npos);
+  EXPECT_EQ(cprog.Finish(), 0u);
+  EXPECT_EQ(SplitLines(cprog.Errors()).size(), 1u) << cprog.Errors();
+  EXPECT_NE(cprog.Errors().find("'Nope'"), std::string::npos) << cprog.Errors();
+}
+
 TEST(CprogCommandLine, RejectsUnknownArgumentsWithExitCode2) {
   CprogSetup setup(VersionMode::kWinXp);
   DWORD code = 0;

@@ -54,7 +54,24 @@ expect "load bits honoured" $'1\tAnn\t0101112222\t통화 기록' "$search" "$dev
 expect "overlay off lists nothing" "" "$search" "$dev" 010 --flags 0x7717A
 expect "typed text is cleaned like the number field" $'1\t王小明\t02-345-6789\t집' "$search" "$dev" '02-345'
 
-for bad in "/nonexistent 1" "$dev" "$dev 1 --flags zz" "$dev 1 --dict $work/none" "$dev 1 --bogus"; do
+expect "a number moved to the front is what a name match shows" $'1\t王小明\t02-345-6789\t집' \
+  "$search" "$dev" 926 --front book:0:1
+expect "moves replay in order" $'1\t王小明\t010-1234-5678\t휴대폰' \
+  "$search" "$dev" 926 --front book:0:1 --front book:0:1
+expect "entries name their store, index, selected slot and every slot" \
+  $'1\t王小明\t02-345-6789\t집\tbook\t0\t1\t휴대폰\t010-1234-5678\t집\t02-345-6789' \
+  "$search" "$dev" 02345 --entries
+expect "entries of the other stores" $'1\tLast\t0105554444\tSIM\tsim\t2\t0\tSIM\t0105554444' \
+  "$search" "$dev" 0105 --entries
+many=$work/many
+mkdir -p "$many"
+for i in $(seq 1000 2199); do printf '0100%s\tCaller %s\n' "$i" "$i"; done > "$many/calllog.txt"
+expect "the list stops at 999" 999 bash -c '"$0" "$1" 0100 | wc -l' "$search" "$many"
+expect "--all lists every match, in store order" $'1200\tCaller 2199\t01002199\t1200' \
+  bash -c '"$0" "$1" 0100 --all | tail -n1 | cut -f1-3 | tr "\n" "\t"; "$0" "$1" 0100 --all | wc -l' "$search" "$many"
+
+for bad in "/nonexistent 1" "$dev" "$dev 1 --flags zz" "$dev 1 --dict $work/none" "$dev 1 --bogus" \
+           "$dev 1 --front book:2:0" "$dev 1 --front book:0:2" "$dev 1 --front shelf:0:0" "$dev 1 --front book:0"; do
   # shellcheck disable=SC2086
   err=$("$search" $bad 2>&1 >/dev/null)
   status=$?

@@ -1,4 +1,5 @@
 // vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE]
+//                 [--front STORE:INDEX:SLOT]... [--all] [--entries]
 //
 // Loads a device data folder (contacts.vcf, sim.txt, calllog.txt) the way the
 // library loads the phone's address book, SIM and call log, filters it with
@@ -6,6 +7,13 @@
 // per line: position from 1, TAB, display name, TAB, selected number, TAB,
 // its label. A missing data file is an empty source, as a missing source is
 // on the phone; an unreadable folder or bad arguments give status 2.
+//
+// --front STORE:INDEX:SLOT  before filtering, moves the number in SLOT of
+//            entry INDEX (from 0) of STORE (book, sim or log) to the front,
+//            as a row command that used it does; in the order given
+// --all      lists every matching entry, not only the first 999
+// --entries  adds to each row: TAB, store, TAB, index in the store, TAB,
+//            selected slot, then TAB, label, TAB, number for every slot
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -20,6 +28,7 @@
 #include "file_bytes.h"
 #include "filter.h"
 #include "index_texts.h"
+#include "matched_entries.h"
 #include "settings.h"
 #include "sim_file.h"
 #include "store_loading.h"
@@ -31,7 +40,9 @@ namespace {
 using namespace vostarel;
 
 constexpr int kUsageError = 2;
-constexpr char kUsage[] = "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE]";
+constexpr char kUsage[] =
+    "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE] "
+    "[--front STORE:INDEX:SLOT]... [--all] [--entries]";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "vostarel-search: %s\n", message.c_str());
@@ -93,23 +104,52 @@ void LoadCallLog(ContactIndex& index, const std::string& bytes) {
   }
 }
 
+std::string Utf8(const char16_t* text) { return cli::Utf16ToUtf8(text); }
+
+void PrintRow(size_t position, const cli::MatchedEntry& matched, bool entries) {
+  const ContactEntry& entry = matched.Entry;
+  const NumberSlot& slot = entry.Numbers[entry.SelectedNumber];
+  std::string line = std::to_string(position) + "\t" + Utf8(entry.DisplayName) + "\t" +
+                     Utf8(slot.Number) + "\t" + Utf8(slot.Label);
+  if (entries) {
+    line += std::string("\t") + cli::StoreWord(matched.Store) + "\t" +
+            std::to_string(matched.Index) + "\t" + std::to_string(entry.SelectedNumber);
+    for (uint32_t i = 0; i < entry.NumberCount && i < kMaxNumbersPerEntry; ++i) {
+      line += "\t" + Utf8(entry.Numbers[i].Label) + "\t" + Utf8(entry.Numbers[i].Number);
+    }
+  }
+  std::printf("%s\n", line.c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::vector<const char*> positional;
   uint32_t flags = SettingsFlags::kDefault;
   const char* dictionaryPath = nullptr;
+  std::vector<cli::FrontMove> frontMoves;
+  bool all = false;
+  bool entries = false;
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--flags") == 0 || std::strcmp(argv[i], "--dict") == 0) {
-      if (i + 1 >= argc) return Fail(std::string("missing value for ") + argv[i]);
-      if (argv[i][2] == 'f') {
-        if (!ParseHex(argv[i + 1], flags)) {
-          return Fail(std::string("--flags takes a hexadecimal word, not '") + argv[i + 1] + "'");
+    const std::string option = argv[i];
+    if (option == "--flags" || option == "--dict" || option == "--front") {
+      if (i + 1 >= argc) return Fail("missing value for " + option);
+      const std::string value = argv[++i];
+      if (option == "--flags") {
+        if (!ParseHex(value.c_str(), flags)) {
+          return Fail("--flags takes a hexadecimal word, not '" + value + "'");
         }
+      } else if (option == "--dict") {
+        dictionaryPath = argv[i];
       } else {
-        dictionaryPath = argv[i + 1];
+        const auto move = cli::ParseFrontMove(value);
+        if (!move) return Fail("--front takes STORE:INDEX:SLOT, not '" + value + "'");
+        frontMoves.push_back(*move);
       }
-      ++i;
+    } else if (option == "--all") {
+      all = true;
+    } else if (option == "--entries") {
+      entries = true;
     } else if (argv[i][0] == '-' && argv[i][1] == '-') {
       return Fail(std::string("unknown option '") + argv[i] + "'");
     } else {
@@ -156,12 +196,13 @@ int main(int argc, char** argv) {
   char16_t typed[kTypedCapacity];
   CleanTypedText((flags & SettingsFlags::kOverlayOn) ? cli::Utf8ToUtf16(positional[1]).c_str() : u"",
                  typed);
-  FilterStores(index, typed, flags);
-  for (uint32_t i = 0; i < index.Results.Count; ++i) {
-    const ContactEntry& entry = *index.Results.Items[i];
-    const NumberSlot& slot = entry.Numbers[entry.SelectedNumber];
-    std::printf("%u\t%s\t%s\t%s\n", i + 1, cli::Utf16ToUtf8(entry.DisplayName).c_str(),
-                cli::Utf16ToUtf8(slot.Number).c_str(), cli::Utf16ToUtf8(slot.Label).c_str());
+  for (const cli::FrontMove& move : frontMoves) {
+    if (!cli::ApplyFrontMove(index, move)) {
+      return Fail(std::string("--front: ") + cli::StoreWord(move.Store) + " has no entry " +
+                  std::to_string(move.Index) + " with a slot " + std::to_string(move.Slot));
+    }
   }
+  const std::vector<cli::MatchedEntry> matched = cli::MatchEntries(index, typed, flags, all);
+  for (size_t i = 0; i < matched.size(); ++i) PrintRow(i + 1, matched[i], entries);
   return 0;
 }

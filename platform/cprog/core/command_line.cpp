@@ -9,8 +9,8 @@ std::string Narrow(const std::u16string& text) {
   return out;
 }
 
-// Milliseconds: decimal digits only, at most 2^31 - 1.
-std::optional<std::uint32_t> ParseMilliseconds(const std::u16string& text) {
+// Decimal digits only, at most 2^31 - 1.
+std::optional<std::uint32_t> ParseCount(const std::u16string& text) {
   if (text.empty() || text.size() > 10) return std::nullopt;
   std::uint64_t value = 0;
   for (char16_t c : text) {
@@ -31,6 +31,8 @@ CommandLineResult ParseCommandLine(const std::vector<std::u16string>& args) {
     const bool hasValue = i + 1 < args.size();
     if (arg == u"--print") {
       line.print = true;
+    } else if (arg == u"--input") {
+      line.input = true;
     } else if (arg == u"--keys") {
       if (!hasValue) return {std::nullopt, "--keys needs a value"};
       if (sawKeys) return {std::nullopt, "--keys given twice"};
@@ -38,16 +40,24 @@ CommandLineResult ParseCommandLine(const std::vector<std::u16string>& args) {
       line.keys = args[++i];
     } else if (arg == u"--exit-after" || arg == u"--attach-timeout") {
       if (!hasValue) return {std::nullopt, Narrow(arg) + " needs a value"};
-      auto ms = ParseMilliseconds(args[++i]);
+      auto ms = ParseCount(args[++i]);
       if (!ms) return {std::nullopt, Narrow(arg) + " needs milliseconds, not '" + Narrow(args[i]) + "'"};
       if (arg == u"--exit-after") {
         line.exitAfterMs = *ms;
       } else {
         line.attachTimeoutMs = *ms;
       }
+    } else if (arg == u"--call-log-limit") {
+      if (!hasValue) return {std::nullopt, "--call-log-limit needs a value"};
+      auto limit = ParseCount(args[++i]);
+      if (!limit) return {std::nullopt, "--call-log-limit needs a number of records, not '" + Narrow(args[i]) + "'"};
+      line.callLogLimit = *limit;
     } else {
       return {std::nullopt, "unknown argument '" + Narrow(arg) + "'"};
     }
+  }
+  if (line.input && (sawKeys || line.print || line.exitAfterMs)) {
+    return {std::nullopt, "--input takes its keys from standard input: not with --keys, --print or --exit-after"};
   }
   return {line, {}};
 }

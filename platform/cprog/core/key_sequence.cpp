@@ -8,7 +8,7 @@
 namespace vostarel::cprog {
 namespace {
 
-constexpr std::array<std::pair<std::u16string_view, KeyKind>, 16> kNamedKeys{{
+constexpr std::array<std::pair<std::u16string_view, KeyKind>, 19> kNamedKeys{{
     {u"LEFT", KeyKind::kLeft},
     {u"RIGHT", KeyKind::kRight},
     {u"UP", KeyKind::kUp},
@@ -25,6 +25,9 @@ constexpr std::array<std::pair<std::u16string_view, KeyKind>, 16> kNamedKeys{{
     {u"MENU", KeyKind::kMenu},
     {u"SYSMENU", KeyKind::kSysMenu},
     {u"DROPLIST", KeyKind::kDropList},
+    {u"SHEETCANCEL", KeyKind::kSheetCancel},
+    {u"FAULTS:ON", KeyKind::kFaultsOn},
+    {u"FAULTS:OFF", KeyKind::kFaultsOff},
 }};
 
 bool IsKeypadCharacter(char16_t c) { return (c >= u'0' && c <= u'9') || c == u'*' || c == u'#'; }

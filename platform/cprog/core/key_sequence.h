@@ -2,9 +2,10 @@
 //
 // KEYS is a run of single keys "0"-"9", "*", "#" and named keys in braces:
 // {LEFT} {RIGHT} {UP} {DOWN} {ENTER} {TALK} {SOFTKEY} {TAP} {BACK}
-// {HOME} {END} {HOLD} {ROWHOLD} {MENU} {SYSMENU} {DROPLIST}, {PICK:ID},
-// {SHEETTAB:N}, {PASTE:NUMBER} and {RESIZE:WIDTH,HEIGHT} (names in capitals, numbers in
-// decimal). Anything else is an error.
+// {HOME} {END} {HOLD} {ROWHOLD} {MENU} {SYSMENU} {DROPLIST} {SHEETCANCEL}
+// {FAULTS:ON} {FAULTS:OFF}, {PICK:ID}, {SHEETTAB:N}, {PASTE:NUMBER} and
+// {RESIZE:WIDTH,HEIGHT} (names in capitals, numbers in decimal). Anything
+// else is an error.
 //
 // {HOLD} holds the number field (tap-and-hold), {ROWHOLD} asks the dialer for
 // the result list's context menu at its selected row, {MENU} opens the
@@ -12,7 +13,10 @@
 // system menu (Alt+Space), and {PICK:ID} arms a choice for the next popup
 // menu that opens: the item with command ID is chosen as a user would
 // (arrow keys, then Enter); {PICK:0} closes the menu. {SHEETTAB:N} arms a
-// tap on tab N (from 0) of the next property sheet that opens.
+// tap on tab N (from 0) of the next property sheet that opens, and
+// {SHEETCANCEL} arms its Cancel (after the armed tab, if any, was tapped).
+// {FAULTS:OFF} stops the stand-in platform's injected failures and
+// {FAULTS:ON} starts them again as VOSTAREL_FAULTS describes them.
 //
 // {PASTE:NUMBER} pastes NUMBER (1 to 127 of "0"-"9", "*", "#", "+") at the
 // end of the number field; the field then gets the dialer's "number
@@ -51,6 +55,9 @@ enum class KeyKind {
   kPaste,    // text pasted into the number field, announced with 1025
   kResize,   // a new client size for the dialer (width, height)
   kDropList, // the dialer destroys the extension's result list window
+  kSheetCancel, // Cancel for the next property sheet
+  kFaultsOn,  // the stand-ins fail calls again as VOSTAREL_FAULTS says
+  kFaultsOff, // the stand-ins fail no call
 };
 
 struct Key {

@@ -25,6 +25,15 @@ std::string FormatPrintedState(const PrintedState& state) {
   }
   for (const std::string& box : state.boxes) out += "box: " + box + "\n";
   for (const std::string& shown : state.displays) out += "display: " + shown + "\n";
+  if (const auto& c = state.counters) {
+    out += "live-objects: " + std::to_string(c->liveObjects) + "\n";
+    out += "open-sim-handles: " + std::to_string(c->openSimHandles) + "\n";
+    out += "open-log-handles: " + std::to_string(c->openCallLogHandles) + "\n";
+    out += "outstanding-strings: " + std::to_string(c->outstandingStrings) + "\n";
+    out += "faults-injected: " + std::to_string(c->faultsInjected) + "\n";
+    out += "call-log-opens: " + std::to_string(c->callLogOpens) + "\n";
+    out += "private-kib: " + std::to_string(c->privateKib) + "\n";
+  }
   return out;
 }
 

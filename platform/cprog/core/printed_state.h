@@ -24,9 +24,21 @@
 //                              closed while a {PICK:ID} was armed: the
 //                              contact the address book says it showed
 //
+// With --input, after each line of keys, the stand-ins' counters follow:
+//
+//   live-objects: N            address-book objects not yet released
+//   open-sim-handles: N        SIM sessions not yet ended
+//   open-log-handles: N        call logs not yet closed
+//   outstanding-strings: N     call-log strings not yet freed
+//   faults-injected: N         calls that the stand-ins failed on purpose
+//   call-log-opens: N          times the call log was opened (and read)
+//   private-kib: N             the process's private memory in KiB
+//
 // Platform-free.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +55,17 @@ struct PrintedRow {
   std::string label;
 };
 
+// What the stand-in platform reports, for --input (see above).
+struct StandInCounters {
+  long liveObjects = 0;
+  long openSimHandles = 0;
+  long openCallLogHandles = 0;
+  long outstandingStrings = 0;
+  long faultsInjected = 0;
+  long callLogOpens = 0;
+  std::uint64_t privateKib = 0;
+};
+
 struct PrintedState {
   std::string number;          // UTF-8
   ListState list = ListState::kAbsent;
@@ -57,6 +80,7 @@ struct PrintedState {
   std::vector<std::vector<std::string>> menus;
   std::vector<std::string> boxes;  // "CAPTION\tTEXT"
   std::vector<std::string> displays;  // "OID\tFILEAS"
+  std::optional<StandInCounters> counters;
 };
 
 std::string FormatPrintedState(const PrintedState& state);
