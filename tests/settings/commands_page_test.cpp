@@ -117,7 +117,10 @@ TEST_F(CommandsPageTest, FreshInstallShowsTheBuiltInsBelowTheButtonsWithTheLastS
       EXPECT_TRUE(IsEnabled(page, id)) << id;
     }
     wchar_t title[32] = {};
-    LVCOLUMNW column{LVCF_TEXT, 0, 0, title, 32};
+    LVCOLUMNW column = {};
+    column.mask = LVCF_TEXT;
+    column.pszText = title;
+    column.cchTextMax = 32;
     ListView_GetColumn(list, 2, &column);
     EXPECT_STREQ(title, L"표시");
 

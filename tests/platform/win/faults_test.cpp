@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "com_holders.h"
+#include "holders.h"
 #include "device_folder.h"
 #include "device_sizes.h"
 #include "phone.h"
@@ -173,7 +173,7 @@ TEST(StandInFaults, AddressBookCallsFailWithoutTouchingTheirOutParameters) {
     EXPECT_EQ(faults.Injected(), 8);
 
     faults.FailNothing();
-    BstrHolder number;
+    Bstr number;
     EXPECT_EQ(contact->get_MobileTelephoneNumber(number.Receive()), S_OK);
     EXPECT_STREQ(number.Get(), L"0100");
     EXPECT_EQ(app->Logoff(), S_OK);
