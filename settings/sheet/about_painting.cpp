@@ -6,6 +6,7 @@
 #include "holders.h"
 #include "process_values.h"
 #include "resource_ids.h"
+#include "vostarel_version.h"
 #include "win_text.h"
 
 namespace vostarel {
@@ -15,7 +16,7 @@ static_assert(kAboutLeftLineFormat == (DT_LEFT | DT_VCENTER | DT_SINGLELINE));
 static_assert(kAboutRightLineFormat == (DT_RIGHT | DT_VCENTER | DT_SINGLELINE));
 static_assert(kAboutMeasureLineFormat == (DT_CALCRECT | DT_VCENTER | DT_SINGLELINE));
 
-constexpr wchar_t kVersionText[] = L"1.8.841.2838";
+constexpr wchar_t kVersionText[] = VOSTAREL_VERSION_WIDE;
 constexpr wchar_t kBuildDateText[] = L"May  9 2009 11:07:16";
 
 constexpr COLORREF kFocusedLinkColour = RGB(255, 0, 0);
