@@ -1,10 +1,15 @@
 #include "dictionary_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include "utf.h"
 
@@ -86,6 +91,43 @@ std::string EncodeDictionaryFile(std::u16string_view text) {
   return bytes;
 }
 
+#ifdef _WIN32
+// The Windows build (the release's tools/vostarel-dict.exe, run on a PC):
+// the same write through a temporary file, which then replaces the target
+// in one step. Paths are in the process's ANSI code page, as argv gives them.
+bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
+  const std::string temporary = path + ".tmp" + std::to_string(GetCurrentProcessId());
+  const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) {
+    error = "cannot create a file beside '" + path + "' (error " +
+            std::to_string(GetLastError()) + ")";
+    return false;
+  }
+  size_t written = 0;
+  while (written < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - written, 1u << 20));
+    DWORD n = 0;
+    if (!WriteFile(file, bytes.data() + written, chunk, &n, nullptr) || n == 0) break;
+    written += n;
+  }
+  const bool complete = written == bytes.size() && FlushFileBuffers(file);
+  const DWORD writeError = GetLastError();
+  if (!CloseHandle(file) || !complete) {
+    error = "cannot write '" + temporary + "' (error " +
+            std::to_string(complete ? GetLastError() : writeError) + ")";
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  if (!MoveFileExA(temporary.c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    error = "cannot replace '" + path + "' (error " + std::to_string(GetLastError()) + ")";
+    DeleteFileA(temporary.c_str());
+    return false;
+  }
+  return true;
+}
+#else
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
   std::string temporary = path + ".XXXXXX";
   const int fd = mkstemp(temporary.data());
@@ -119,5 +161,7 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   }
   return true;
 }
+
+#endif
 
 }  // namespace vostarel::dict
