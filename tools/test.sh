@@ -2,8 +2,8 @@
 # The test command: installs what is missing, then configures, builds and tests
 # every preset, and fuzzes each fuzz target briefly.
 #
-#   tools/test.sh [native] [sanitize] [windows] [windows32] [fuzz]
-#                                                       (default: all five)
+#   tools/test.sh [native] [sanitize] [windows] [windows32] [release] [fuzz]
+#                                                       (default: all six)
 #
 # native, sanitize, windows, windows32: cmake --preset, cmake --build --preset,
 # ctest --preset.  The Windows tests run under Wine inside one Xvfb display
@@ -16,6 +16,9 @@
 # counted as one more result.
 # windows also runs tools/soak.sh for VOSTAREL_SOAK_MINUTES (default 1) without
 # faults and again with 20 per mille of the platform calls failing.
+# release: tools/release.sh for the architectures whose Windows preset was
+# built in this run, then tests/release/install_test.sh on each user archive
+# (one result per archive; not run where that build's Wine cannot run).
 # fuzz: builds the fuzz preset and runs each program in build/fuzz/tests/fuzz
 # for VOSTAREL_FUZZ_SECONDS (default 30), seeded from tests/fuzz/corpus/NAME/.
 #
@@ -35,12 +38,12 @@ fuzz_seconds="${VOSTAREL_FUZZ_SECONDS:-30}"
 if [[ $# -gt 0 ]]; then
   wanted=("$@")
 else
-  wanted=(native sanitize windows windows32 fuzz)
+  wanted=(native sanitize windows windows32 release fuzz)
 fi
 for w in "${wanted[@]}"; do
   case "$w" in
-    native|sanitize|windows|windows32|fuzz) ;;
-    *) echo "test.sh: unknown preset '$w' (native, sanitize, windows, windows32, fuzz)" >&2; exit 2 ;;
+    native|sanitize|windows|windows32|release|fuzz) ;;
+    *) echo "test.sh: unknown preset '$w' (native, sanitize, windows, windows32, release, fuzz)" >&2; exit 2 ;;
   esac
 done
 
@@ -162,7 +165,7 @@ run_preset() {
     loader="$(wine_loader "$preset")"
     if ! "$loader" --version >/dev/null 2>&1; then
       echo "test.sh: $loader does not run on this machine; $preset's tests are not run" | tee "$log.test.log"
-      summary+=("$(printf '%-9s NOT RUN: built, but %s does not run here (no 32-bit x86 programs on this kernel)' "$preset" "$loader")")
+      summary+=("$(printf '%-9s NOT RUN: built, but %s does not run here (not installed, or no 32-bit x86 programs on this kernel)' "$preset" "$loader")")
       total_skipped=$(( total_skipped + 1 ))
       return 0
     fi
@@ -213,6 +216,55 @@ run_soak() {
   local state=ok
   [[ $bad -eq 0 ]] || state=FAILED
   summary+=("$(printf '%-9s %-6s 2 runs: %d passed, %d failed (%s)' soak "$state" "$ok" "$bad" "$(elapsed "$started")")")
+  [[ $bad -eq 0 ]]
+}
+
+# --- release: the archives, installed as their guide says ----------------------
+run_release() {
+  local started=$SECONDS ok=0 bad=0 skipped=0 arches=() preset arch archive loader
+  banner "release"
+  for preset in "${built_windows[@]}"; do
+    [[ $preset == windows ]] && arches+=(x86_64) || arches+=(i686)
+  done
+  if [[ ${#arches[@]} -eq 0 ]]; then
+    echo "test.sh: release needs a Windows preset built first (windows, windows32)"
+    summary+=("$(printf '%-9s NOT RUN: no Windows preset was built in this run' release)")
+    total_skipped=$(( total_skipped + 1 ))
+    return 0
+  fi
+  if ! tools/release.sh "${arches[@]}" 2>&1 | tee "$logdir/release.log"; then
+    summary+=("$(printf '%-9s FAILED at tools/release.sh, log %s' release "$logdir/release.log")")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  if ! start_xvfb; then
+    summary+=("$(printf '%-9s FAILED: no X server' release)")
+    total_failed=$(( total_failed + 1 ))
+    return 1
+  fi
+  for arch in "${arches[@]}"; do
+    [[ $arch == x86_64 ]] && preset=windows || preset=windows32
+    archive=$(ls dist/vostarel-*-"$arch".zip | LC_ALL=C sort | tail -n1)
+    loader="$(wine_loader "$preset")"
+    if ! "$loader" --version >/dev/null 2>&1; then
+      echo "test.sh: $loader does not run here; $(basename "$archive") is not installed"
+      skipped=$(( skipped + 1 ))
+      continue
+    fi
+    if VOSTAREL_WINE="$loader" tests/release/install_test.sh "$archive" "build/$preset/bin" \
+        "build/release-test/$arch" 2>&1 | tee "$logdir/release-install-$arch.log"; then
+      ok=$(( ok + 1 ))
+    else
+      bad=$(( bad + 1 ))
+    fi
+  done
+  stop_xvfb
+  total_passed=$(( total_passed + ok ))
+  total_failed=$(( total_failed + bad ))
+  total_skipped=$(( total_skipped + skipped ))
+  local state=ok
+  [[ $bad -eq 0 ]] || state=FAILED
+  summary+=("$(printf '%-9s %-6s archives installed: %d passed, %d failed, %d not run (%s)' release "$state" "$ok" "$bad" "$skipped" "$(elapsed "$started")")")
   [[ $bad -eq 0 ]]
 }
 
@@ -317,6 +369,7 @@ fi
 for w in "${wanted[@]}"; do
   case "$w" in
     fuzz) run_fuzz || overall=1 ;;
+    release) run_release || overall=1 ;;
     windows) run_preset windows || overall=1; run_soak || overall=1 ;;
     *) run_preset "$w" || overall=1 ;;
   esac
