@@ -54,6 +54,19 @@ int32_t ModeFromColumnText(const char16_t* text) {
   return std::min(mode, kLargestStoredMode);
 }
 
+std::u16string ModeColumnText(int32_t mode) {
+  // Digits of the magnitude, last first; int64_t holds the magnitude of
+  // every int32_t.
+  int64_t magnitude = mode < 0 ? -static_cast<int64_t>(mode) : mode;
+  std::u16string text;
+  do {
+    text.insert(text.begin(), static_cast<char16_t>(u'0' + magnitude % 10));
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (mode < 0) text.insert(text.begin(), u'-');
+  return text;
+}
+
 CommandModeChoice ModeChoiceFor(int32_t mode) {
   if (mode == kModeNever) return CommandModeChoice::Never;
   if (mode == kModeFirstNumber) return CommandModeChoice::FirstNumber;

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +54,9 @@ std::vector<std::u16string_view> CommandColumnTitles(std::u16string_view titles)
 // digit, so the result is kept within 0..9: anything above 9 is 9, which
 // offers the command for every number just as any larger mode would.
 int32_t ModeFromColumnText(const char16_t* text);
+// The text the mode column shows for `mode`: its decimal digits, with a "-"
+// before a negative one.
+std::u16string ModeColumnText(int32_t mode);
 
 // ---- The command editor ---------------------------------------------------
 

@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <string>
 
 #include "command_editor.h"
@@ -67,9 +66,7 @@ void MarkRow(HWND list, int row) {
 void ShowCommandInRow(HWND list, int row, const MenuCommand& command) {
   SetCell(list, row, kCaptionColumn, AsWide(command.Caption));
   SetCell(list, row, kCommandColumn, AsWide(command.Command));
-  wchar_t mode[kModeTextCapacity];
-  std::swprintf(mode, kModeTextCapacity, L"%d", static_cast<int>(command.Mode));
-  SetCell(list, row, kModeColumn, mode);
+  SetCell(list, row, kModeColumn, AsWide(ModeColumnText(command.Mode).c_str()));
 }
 
 // Appends `command` as the last row and makes it the selected row.

@@ -2,6 +2,7 @@
 // editor's caption rule, and what apply leaves in the command entries.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "command_list_rules.h"
@@ -41,6 +42,13 @@ TEST(ModeFromColumnText, ReadsTheDecimalModeKeptToOneDigit) {
   EXPECT_EQ(ModeFromColumnText(u"-1"), 0);
   EXPECT_EQ(ModeFromColumnText(u""), 0);
   EXPECT_EQ(ModeFromColumnText(nullptr), 0);
+}
+
+TEST(ModeColumnText, WritesWhatTheColumnReadsBack) {
+  for (int32_t mode : {0, 1, 9}) EXPECT_EQ(ModeFromColumnText(ModeColumnText(mode).c_str()), mode);
+  EXPECT_EQ(ModeColumnText(1234567890), u"1234567890");
+  EXPECT_EQ(ModeColumnText(-7), u"-7");
+  EXPECT_EQ(ModeColumnText(INT32_MIN), u"-2147483648");
 }
 
 std::u16string Composed(bool isDefault, const char16_t* field) {
