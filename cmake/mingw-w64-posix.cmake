@@ -27,6 +27,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # libwinpthread-1.dll; -static makes the linker take the archive of every
 # library it can (system import libraries are archives too, so kernel32 & co.
 # are still imported from their DLLs).
+# Each function and object in a section of its own, and the linker drops
+# the sections nothing reaches: the runtime linked in statically brings much
+# that the library never calls (the 32-bit Vostarel.dll shrinks by a tenth).
+# The tests run the same code the release ships.
+set(CMAKE_C_FLAGS_INIT   "-ffunction-sections -fdata-sections")
+set(CMAKE_CXX_FLAGS_INIT "-ffunction-sections -fdata-sections")
+set(VOSTAREL_MINGW_LINKER_FLAGS "-Wl,--gc-sections ${VOSTAREL_MINGW_LINKER_FLAGS}")
 set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static ${VOSTAREL_MINGW_LINKER_FLAGS}")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static ${VOSTAREL_MINGW_LINKER_FLAGS}")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static ${VOSTAREL_MINGW_LINKER_FLAGS}")
