@@ -3,7 +3,7 @@
 #
 #   tools/release.sh [x86_64] [i686]        (default: both)
 #
-# For each architecture it configures its own optimised build tree
+# For each architecture it configures its own optimised build tree afresh
 # (build/release/<preset>, RelWithDebInfo: -O2 with debug information),
 # builds only Vostarel.dll and vostarel-dict.exe, moves their debug
 # information into .debug files linked to them (gnu-debuglink), and writes
@@ -71,6 +71,9 @@ for arch in "${arches[@]}"; do
   triple=$(triple_of "$arch")
   tree=$root/build/release/$preset
   echo "release: $arch: configure and build ($tree)"
+  # A release is built from nothing: a tree configured before carries the
+  # flags it was first configured with.
+  rm -rf "$tree"
   cmake --preset "$preset" -B "$tree" -DCMAKE_BUILD_TYPE=RelWithDebInfo >"$dist/.configure-$arch.log" ||
     { cat "$dist/.configure-$arch.log" >&2; exit 1; }
   cmake --build "$tree" --target Vostarel vostarel-dict -j 2
