@@ -10,6 +10,44 @@ namespace {
 
 using Matcher = bool (*)(const char16_t*, const char16_t*);
 
+// Which tests of a pass run, the matcher each uses, and what the digests must
+// hold for each; decided once per pass from the option bits and the typed
+// string.
+struct Tests {
+  Matcher numbers = nullptr;   // null: numbers are not tested
+  Matcher initials = nullptr;  // null: initials are not tested
+  Matcher spelled = nullptr;   // null: the spelled name is not tested
+  DigestNeeds needs;
+};
+
+FormTest TestOf(uint32_t flags, uint32_t searchBit, uint32_t anywhereBit) {
+  if ((flags & searchBit) == 0) return FormTest::kNone;
+  return (flags & anywhereBit) != 0 ? FormTest::kAnywhere : FormTest::kFromStart;
+}
+
+Matcher NumberMatcher(FormTest test) {
+  if (test == FormTest::kNone) return nullptr;
+  return test == FormTest::kAnywhere ? MatchNumberAnywhere : MatchNumberPrefix;
+}
+
+Matcher KeypadMatcher(FormTest test) {
+  if (test == FormTest::kNone) return nullptr;
+  return test == FormTest::kAnywhere ? MatchKeypadAnywhere : MatchKeypadPrefix;
+}
+
+Tests TestsFor(const char16_t* typed, uint32_t flags) {
+  using namespace SearchBits;
+  const FormTest numbers = TestOf(flags, kNumbers, kNumbersAnywhere);
+  const FormTest initials = TestOf(flags, kInitials, kInitialsAnywhere);
+  const FormTest spelled = TestOf(flags, kSpelledName, kSpelledAnywhere);
+  Tests tests;
+  tests.numbers = NumberMatcher(numbers);
+  tests.initials = KeypadMatcher(initials);
+  tests.spelled = KeypadMatcher(spelled);
+  tests.needs = NeedsOf(typed, numbers, initials, spelled);
+  return tests;
+}
+
 // The first slot whose number fits, or -1.
 int32_t FirstMatchingNumber(const ContactEntry& entry, const char16_t* typed, Matcher match) {
   const uint32_t count = entry.NumberCount < kMaxNumbersPerEntry ? entry.NumberCount
@@ -20,51 +58,112 @@ int32_t FirstMatchingNumber(const ContactEntry& entry, const char16_t* typed, Ma
   return kNoSelectedNumber;
 }
 
-// Which tests of a pass can run and which matcher each uses; decided once per
-// pass from the option bits and the typed string.
-struct Tests {
-  Matcher numbers = nullptr;   // null: numbers are not tested
-  Matcher initials = nullptr;  // null: initials are not tested
-  Matcher spelled = nullptr;   // null: the spelled name is not tested
-  TypedKeys needed;
-};
-
-Tests TestsFor(const char16_t* typed, uint32_t flags) {
-  Tests tests;
-  if (flags & SearchBits::kNumbers) {
-    tests.numbers = (flags & SearchBits::kNumbersAnywhere) ? MatchNumberAnywhere : MatchNumberPrefix;
-  }
-  if (flags & SearchBits::kInitials) {
-    tests.initials =
-        (flags & SearchBits::kInitialsAnywhere) ? MatchKeypadAnywhere : MatchKeypadPrefix;
-  }
-  if (flags & SearchBits::kSpelledName) {
-    tests.spelled = (flags & SearchBits::kSpelledAnywhere) ? MatchKeypadAnywhere : MatchKeypadPrefix;
-  }
-  tests.needed = KeysNeededBy(typed);
-  return tests;
-}
-
-// The number slot the entry's row shows, or -1 when the entry does not fit.
-// Numbers are tested first, so an entry that fits by number and by name
-// shows the matching number. A form whose digest lacks a key the typed string
-// needs cannot fit and is not read.
-int32_t SelectNumber(const ContactEntry& entry, const EntryDigest& digest,
-                     const char16_t* typed, const Tests& tests) {
-  if (tests.numbers && tests.needed.NumbersCanFit &&
-      HasAll(digest.NumberDigits, tests.needed.ForNumbers)) {
+// The number slot the entry's row shows, or -1 when the entry does not fit,
+// testing only the forms in `forms` (FormsThatMayFit). Numbers are tested
+// first, so an entry that fits by number and by name shows the matching
+// number.
+int32_t SelectNumber(const ContactEntry& entry, unsigned forms, const char16_t* typed,
+                     const Tests& tests) {
+  if (forms & kNumbersMayFit) {
     const int32_t slot = FirstMatchingNumber(entry, typed, tests.numbers);
     if (slot != kNoSelectedNumber) return slot;
   }
-  if (tests.initials && HasAll(digest.Initials, tests.needed.ForText) &&
-      tests.initials(entry.NameInitials, typed)) {
-    return 0;
+  if ((forms & kInitialsMayFit) && tests.initials(entry.NameInitials, typed)) return 0;
+  if ((forms & kSpelledNameMayFit) && tests.spelled(entry.SpelledName, typed)) return 0;
+  return kNoSelectedNumber;
+}
+
+// The same, asking the digest about each form only when the forms before it
+// did not fit; `read` tells whether any of the entry's texts was read.
+int32_t SelectNumberLazily(const ContactEntry& entry, const EntryDigest& digest,
+                           const char16_t* typed, const Tests& tests, bool& read) {
+  read = false;
+  if (NumbersMayFit(digest, tests.needs)) {
+    read = true;
+    const int32_t slot = FirstMatchingNumber(entry, typed, tests.numbers);
+    if (slot != kNoSelectedNumber) return slot;
   }
-  if (tests.spelled && HasAll(digest.SpelledName, tests.needed.ForText) &&
-      tests.spelled(entry.SpelledName, typed)) {
-    return 0;
+  if (InitialsMayFit(digest, tests.needs)) {
+    read = true;
+    if (tests.initials(entry.NameInitials, typed)) return 0;
+  }
+  if (SpelledNameMayFit(digest, tests.needs)) {
+    read = true;
+    if (tests.spelled(entry.SpelledName, typed)) return 0;
   }
   return kNoSelectedNumber;
+}
+
+inline void Prefetch(const void* address) {
+#if defined(__GNUC__) || defined(__clang__)
+  __builtin_prefetch(address);
+#else
+  (void)address;
+#endif
+}
+
+// Asks early for the line the first test of `forms` reads first.
+void PrefetchForms(const ContactEntry& entry, unsigned forms) {
+  if (forms & kNumbersMayFit) {
+    Prefetch(entry.Numbers[0].Number);
+  } else if (forms & kInitialsMayFit) {
+    Prefetch(entry.NameInitials);
+  } else {
+    Prefetch(entry.SpelledName);
+  }
+}
+
+// Entries are far apart (each holds all its texts), so the line holding the
+// selected number of an entry this many places ahead is asked for early.
+constexpr uint32_t kPrefetchAhead = 32;
+
+// Stores the entry's selected number and lists it when it fits. Most
+// entries keep the value they have: leaving it unwritten keeps their line
+// clean, so it need not be written back to memory.
+void Settle(ContactStore& store, uint32_t i, int32_t selected, ResultList& results) {
+  if (i + kPrefetchAhead < store.Count()) Prefetch(&store[i + kPrefetchAhead].SelectedNumber);
+  ContactEntry& entry = store[i];
+  if (entry.SelectedNumber != selected) entry.SelectedNumber = selected;
+  if (selected != kNoSelectedNumber) results.Items[results.Count++] = &entry;
+}
+
+// A store is filtered in blocks of entries. Where few entries of a block may
+// fit, the digests of the whole block are read first, the lines of the
+// entries that need their texts read are asked for at once, and then each
+// entry is settled in order. Where most may fit (few keys typed), each entry
+// is tested in turn, as the tests go. Either way stops at the cut.
+constexpr uint32_t kBlock = 64;
+
+// Both return how many entries needed their texts read.
+uint32_t FilterSparseBlock(ContactStore& store, uint32_t begin, uint32_t end,
+                           const char16_t* typed, const Tests& tests, ResultList& results) {
+  unsigned forms[kBlock];
+  uint32_t read = 0;
+  for (uint32_t i = begin; i < end; ++i) {
+    forms[i - begin] = FormsThatMayFit(store.Digest(i), tests.needs);
+    read += forms[i - begin] != 0;
+  }
+  for (uint32_t i = begin; i < end; ++i) {
+    if (forms[i - begin] != 0) PrefetchForms(store[i], forms[i - begin]);
+  }
+  for (uint32_t i = begin; i < end && results.Count < kMaxResults; ++i) {
+    const unsigned fit = forms[i - begin];
+    Settle(store, i, fit != 0 ? SelectNumber(store[i], fit, typed, tests) : kNoSelectedNumber,
+           results);
+  }
+  return read;
+}
+
+uint32_t FilterDenseBlock(ContactStore& store, uint32_t begin, uint32_t end,
+                          const char16_t* typed, const Tests& tests, ResultList& results) {
+  uint32_t read = 0;
+  for (uint32_t i = begin; i < end && results.Count < kMaxResults; ++i) {
+    bool textsRead = false;
+    Settle(store, i, SelectNumberLazily(store[i], store.Digest(i), typed, tests, textsRead),
+           results);
+    read += textsRead;
+  }
+  return read;
 }
 
 bool IsTypedUnit(char16_t unit) {
@@ -86,11 +185,13 @@ void CleanTypedText(const char16_t* fieldText, char16_t (&typed)[kTypedCapacity]
 void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
                  ResultList& results) {
   const Tests tests = TestsFor(typed, flags);
-  for (uint32_t i = 0; i < store.Count(); ++i) {
-    if (results.Count >= kMaxResults) return;
-    ContactEntry& entry = store[i];
-    entry.SelectedNumber = SelectNumber(entry, store.Digest(i), typed, tests);
-    if (entry.SelectedNumber != kNoSelectedNumber) results.Items[results.Count++] = &entry;
+  const uint32_t count = store.Count();
+  bool dense = false;
+  for (uint32_t begin = 0; begin < count && results.Count < kMaxResults; begin += kBlock) {
+    const uint32_t end = count - begin < kBlock ? count : begin + kBlock;
+    const uint32_t read = dense ? FilterDenseBlock(store, begin, end, typed, tests, results)
+                                : FilterSparseBlock(store, begin, end, typed, tests, results);
+    dense = read * 2 > end - begin;
   }
 }
 

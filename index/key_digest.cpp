@@ -1,5 +1,7 @@
 #include "key_digest.h"
 
+#include <bit>
+
 #include "contact_entry.h"
 #include "matchers.h"
 
@@ -7,18 +9,102 @@ namespace vostarel {
 
 namespace {
 
-KeySet KeysOfText(const char16_t* text) {
-  KeySet keys = 0;
-  for (; *text != 0; ++text) keys |= KeyOfTextUnit(*text);
-  return keys;
+constexpr int kNone = -1;
+constexpr uint64_t kNeverSet = uint64_t{1} << 63;
+
+// 0..9 for a digit, kNone for every other unit.
+int DigitOf(char16_t unit) { return unit >= u'0' && unit <= u'9' ? unit - u'0' : kNone; }
+
+// The KeySet bit of a unit as a number: 0..9 for its key, 10 "*", 11 "#",
+// 12 any other unit.
+int KeyCodeOf(char16_t unit) { return std::countr_zero(KeyOfTextUnit(unit)); }
+
+uint64_t Bit(int index) { return uint64_t{1} << index; }
+
+// Number words.
+constexpr int kNumberStartBits = 10;
+constexpr int kNumberPairBits = 20;
+
+void AddNumberBit(uint64_t (&words)[2], int index) {
+  words[index / 64] |= Bit(index % 64);
 }
 
-KeySet DigitsOf(const char16_t* number) {
-  KeySet digits = 0;
-  for (; *number != 0; ++number) {
-    if (*number >= u'0' && *number <= u'9') digits |= KeySet(1u << (*number - u'0'));
+void AddDigitPair(uint64_t (&words)[2], int first, int second) {
+  AddNumberBit(words, kNumberPairBits + first * 10 + second);
+}
+
+// Text word.
+constexpr int kTextStartBits = 13;
+constexpr int kTextPairBits = 26;
+constexpr int kTextPairSlots = 37;
+
+uint64_t TextPairBit(int first, int second) {
+  return Bit(kTextPairBits + (first * 10 + second) % kTextPairSlots);
+}
+
+bool IsDigitCode(int code) { return code >= 0 && code <= 9; }
+
+// The key and key-pair bits of a text word. Every text unit that fits a
+// typed unit has that typed unit's key code, so a typed string needs the
+// same bits of a text that fits it.
+uint64_t KeysAndPairsOf(const char16_t* text) {
+  uint64_t word = 0;
+  int previous = kNone;
+  for (; *text != 0; ++text) {
+    const int code = KeyCodeOf(*text);
+    word |= Bit(code);
+    if (IsDigitCode(previous) && IsDigitCode(code)) word |= TextPairBit(previous, code);
+    previous = code;
   }
-  return digits;
+  return word;
+}
+
+uint64_t StartOf(const char16_t* text) {
+  return text[0] != 0 ? Bit(kTextStartBits + KeyCodeOf(text[0])) : 0;
+}
+
+void AddNumber(uint64_t (&words)[2], const char16_t* number) {
+  int previous = kNone;
+  for (; *number != 0; ++number) {
+    const int digit = DigitOf(*number);
+    if (digit == kNone) continue;  // the matchers skip non-digits
+    words[0] |= Bit(digit);
+    if (previous == kNone) {
+      words[0] |= Bit(kNumberStartBits + digit);
+    } else {
+      AddDigitPair(words, previous, digit);
+    }
+    previous = digit;
+  }
+}
+
+// A typed digit is fitted by that digit and "*" by any digit, so the digits
+// of a fitting number follow each other as the typed digits do, except
+// across a "*". Any other typed unit fits no digit.
+void NeedNumbers(const char16_t* typed, FormTest test, uint64_t (&words)[2]) {
+  if (test == FormTest::kNone) {
+    words[1] = kNeverSet;
+    return;
+  }
+  const int first = DigitOf(typed[0]);
+  if (test == FormTest::kFromStart && first != kNone) words[0] |= Bit(kNumberStartBits + first);
+  int previous = kNone;
+  for (; *typed != 0; ++typed) {
+    const int digit = DigitOf(*typed);
+    if (digit != kNone) {
+      words[0] |= Bit(digit);
+      if (previous != kNone) AddDigitPair(words, previous, digit);
+    } else if (*typed != u'*') {
+      words[1] = kNeverSet;
+      return;
+    }
+    previous = digit;
+  }
+}
+
+uint64_t NeedText(const char16_t* typed, FormTest test) {
+  if (test == FormTest::kNone) return kNeverSet;
+  return (test == FormTest::kFromStart ? StartOf(typed) : 0) | KeysAndPairsOf(typed);
 }
 
 }  // namespace
@@ -36,28 +122,22 @@ KeySet KeyOfTextUnit(char16_t unit) {
 }
 
 EntryDigest DigestOf(const ContactEntry& entry) {
-  EntryDigest digest{0, KeysOfText(entry.NameInitials), KeysOfText(entry.SpelledName)};
+  EntryDigest digest;
   const uint32_t count =
       entry.NumberCount < kMaxNumbersPerEntry ? entry.NumberCount : kMaxNumbersPerEntry;
-  for (uint32_t slot = 0; slot < count; ++slot) {
-    digest.NumberDigits |= DigitsOf(entry.Numbers[slot].Number);
-  }
+  for (uint32_t slot = 0; slot < count; ++slot) AddNumber(digest.Numbers, entry.Numbers[slot].Number);
+  digest.Initials = StartOf(entry.NameInitials) | KeysAndPairsOf(entry.NameInitials);
+  digest.SpelledName = StartOf(entry.SpelledName) | KeysAndPairsOf(entry.SpelledName);
   return digest;
 }
 
-TypedKeys KeysNeededBy(const char16_t* typed) {
-  TypedKeys needed{0, true, 0};
-  for (; *typed != 0; ++typed) {
-    const char16_t unit = *typed;
-    // Every text unit that fits a typed unit has that typed unit's key.
-    needed.ForText |= KeyOfTextUnit(unit);
-    if (unit >= u'0' && unit <= u'9') {
-      needed.ForNumbers |= KeySet(1u << (unit - u'0'));
-    } else if (unit != u'*') {
-      needed.NumbersCanFit = false;  // only digits and "*" fit a digit
-    }
-  }
-  return needed;
+DigestNeeds NeedsOf(const char16_t* typed, FormTest numbers, FormTest initials,
+                    FormTest spelledName) {
+  DigestNeeds needs;
+  NeedNumbers(typed, numbers, needs.Numbers);
+  needs.Initials = NeedText(typed, initials);
+  needs.SpelledName = NeedText(typed, spelledName);
+  return needs;
 }
 
 }  // namespace vostarel

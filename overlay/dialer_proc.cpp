@@ -61,8 +61,7 @@ bool ConsumedWhileShown(DialHelper& helper, UINT message, WPARAM& wParam, LPARAM
 
 // Second phase handlers, after the dialer's own procedure.
 void OnDialerSize(DialHelper& helper) {
-  DialerWindowState& state = helper.Window;
-  if (state.ResultList != nullptr && IsWindow(state.ResultList)) {
+  if (ResultListExists(helper)) {
     PlaceResultList(helper, false);
     return;
   }

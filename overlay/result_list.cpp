@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "aygshell.h"
 #include "desktop_values.h"
 #include "dial_helper.h"
@@ -60,18 +62,22 @@ ListPlacementInput GatherPlacementInput(const DialHelper& helper, bool expanded)
   return input;
 }
 
-void SetColumnWidth(HWND list, int width) {
+// Column 0 `width` wide, unless it is already; whether it changed.
+bool SetColumnWidth(DialerWindowState& state, int width) {
+  if (state.Screen.ColumnWidth == width) return false;
   LVCOLUMNW column{};
   column.mask = LVCF_WIDTH;
   column.cx = width;
-  SendMessageW(list, LVM_SETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  SendMessageW(state.ResultList, LVM_SETCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+  state.Screen.ColumnWidth = width;
+  return true;
 }
 
 // The column as wide as the list's client area (see desktop_values.h).
-void FitColumnToClientArea(HWND list) {
+bool FitColumnToClientArea(DialerWindowState& state) {
   RECT client{};
-  GetClientRect(list, &client);
-  SetColumnWidth(list, client.right);
+  GetClientRect(state.ResultList, &client);
+  return SetColumnWidth(state, client.right);
 }
 
 // The soft-key bar button by command ID; false when there is no bar or no
@@ -117,7 +123,102 @@ void DrawBox(HDC dc, const RowBox& box, const char16_t* text) {
   DrawTextW(dc, AsWide(text), -1, &r, box.Format);
 }
 
+// The columns rows show: index and number by option, and both while the
+// list is expanded.
+struct RowColumns {
+  bool showIndex;
+  bool showNumber;
+};
+
+RowColumns ColumnsOf(const DialHelper& helper) {
+  const uint32_t flags = helper.Options.Flags;
+  const bool expanded = helper.Window.Expanded != FALSE;
+  return {expanded || (flags & SettingsFlags::kShowIndexColumn) != 0,
+          expanded || (flags & SettingsFlags::kShowNumber) != 0};
+}
+
+// Item 0 selected, focused and in view, as in a list filled anew.
+void SelectFirstRow(HWND list) {
+  constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
+  if (static_cast<UINT>(SendMessageW(list, LVM_GETITEMSTATE, 0, kSelectedAndFocused)) !=
+      kSelectedAndFocused) {
+    LVITEMW selectFirst{};
+    selectFirst.stateMask = kSelectedAndFocused;
+    selectFirst.state = kSelectedAndFocused;
+    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selectFirst));
+  }
+  if (SendMessageW(list, LVM_GETTOPINDEX, 0, 0) != 0) SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
+}
+
+// Redraws the rows in view that would now be drawn differently, a run of
+// neighbouring rows at a time.
+void RedrawChangedRows(const DialHelper& helper) {
+  HWND list = helper.Window.ResultList;
+  const ResultList& results = helper.Index.Results;
+  const ShownRows& shown = helper.Window.Screen.Rows;
+  const RowColumns columns = ColumnsOf(helper);
+  const auto top = static_cast<uint32_t>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
+  if (top >= results.Count) return;
+  // The rows that fit, and one partly in view below them.
+  const auto inView = static_cast<uint32_t>(SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0)) + 1;
+  const uint32_t end = std::min(results.Count, top + inView);
+  uint32_t row = top;
+  while (row < end) {
+    if (shown.StillShows(row, results, columns.showIndex, columns.showNumber)) {
+      ++row;
+      continue;
+    }
+    const uint32_t first = row;
+    while (row < end && !shown.StillShows(row, results, columns.showIndex, columns.showNumber)) {
+      ++row;
+    }
+    SendMessageW(list, LVM_REDRAWITEMS, first, row - 1);
+  }
+}
+
+// Makes the list window show the results (their count, the first row
+// selected and in view, the rows that changed redrawn) or be hidden. A
+// hidden list is left as it is: nothing of it is on the screen, and it is
+// brought up to date before it shows again.
+void ShowResults(DialHelper& helper, bool show) {
+  DialerWindowState& state = helper.Window;
+  ListScreen& screen = state.Screen;
+  HWND list = state.ResultList;
+  if (!show) {
+    if (screen.Visible) SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, kListHidden);
+    screen.Visible = false;
+    return;
+  }
+  const uint32_t count = helper.Index.Results.Count;
+  bool widthChanged = false;
+  if (screen.ItemCount != count) {
+    // The list redraws the rows that come or go itself.
+    SendMessageW(list, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL);
+    screen.ItemCount = count;
+    // A vertical scroll bar may have come or gone.
+    if (kColumnFitsClientArea) widthChanged = FitColumnToClientArea(state);
+  }
+  SelectFirstRow(list);
+  if (screen.Visible) {
+    // Every row is laid out from the column's width: a new width changes
+    // all of them, however the list view moves what it had drawn.
+    if (widthChanged) {
+      InvalidateRect(list, nullptr, TRUE);
+    } else {
+      RedrawChangedRows(helper);
+    }
+    return;
+  }
+  SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, kListShown);  // every row is drawn as it shows
+  screen.Visible = true;
+}
+
 }  // namespace
+
+bool ResultListExists(const DialHelper& helper) {
+  HWND list = helper.Window.ResultList;
+  return list != nullptr && IsWindow(list);
+}
 
 void CreateResultList(DialHelper& helper) {
   DialerWindowState& state = helper.Window;
@@ -125,6 +226,7 @@ void CreateResultList(DialHelper& helper) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kResultListId)),
                               g_moduleInstance, nullptr);
   state.ResultList = list;
+  state.Screen.Reset(kInitialColumnWidth);
   if (list == nullptr) return;
   SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListExStyle);
   LVCOLUMNW column{};
@@ -135,37 +237,50 @@ void CreateResultList(DialHelper& helper) {
 }
 
 void RemakeResultList(DialHelper& helper) {
-  DialerWindowState& state = helper.Window;
-  const bool wasShown = state.ListVisibility == kListShown;
   CreateResultList(helper);
-  if (!wasShown || state.ResultList == nullptr) return;
   // The state still says "shown", so the refresh neither saves the soft
   // key's caption again (it would save the relabelled one and lose the
-  // dialer's own) nor shows the new window, which is shown here unless the
-  // refresh found nothing to show and went through the hiding itself.
-  RefreshResultList(helper);
-  if (state.ListVisibility == kListShown) {
-    SetWindowPos(state.ResultList, HWND_TOP, 0, 0, 0, 0, kListShown);
+  // dialer's own) nor relabels it; it shows the new window, or hides the
+  // list and puts the caption back when nothing matches any more.
+  if (ResultListExists(helper) && helper.Window.ListVisibility == kListShown) {
+    RefreshResultList(helper);
   }
 }
 
 void PlaceResultList(DialHelper& helper, bool expanded) {
   DialerWindowState& state = helper.Window;
   state.Expanded = expanded ? TRUE : FALSE;
-  if (state.ResultList == nullptr) return;
+  if (!ResultListExists(helper)) return;
+  ListScreen& screen = state.Screen;
   const ListRect place = ChooseListRect(GatherPlacementInput(helper, expanded));
-  SetWindowPos(state.ResultList, HWND_TOP, place.Left, place.Top, place.Width, place.Height,
-               SWP_NOOWNERZORDER);
-  if (kColumnFitsClientArea) {
-    FitColumnToClientArea(state.ResultList);
-  } else {
-    SetColumnWidth(state.ResultList, place.Width);
+  const bool moved = !screen.Placed || !(place == screen.Place);
+  if (moved) {
+    SetWindowPos(state.ResultList, HWND_TOP, place.Left, place.Top, place.Width, place.Height,
+                 SWP_NOOWNERZORDER);
+    screen.Placed = true;
+    screen.Place = place;
   }
-  InvalidateRect(state.ResultList, nullptr, TRUE);
+  const int32_t columnWidth = screen.ColumnWidth;
+  if (kColumnFitsClientArea) {
+    FitColumnToClientArea(state);
+  } else {
+    SetColumnWidth(state, place.Width);
+  }
+  // Each row is laid out from the list's width, and shows more columns
+  // while the list is expanded.
+  if (moved || screen.ColumnWidth != columnWidth || expanded != screen.PlacedExpanded) {
+    InvalidateRect(state.ResultList, nullptr, TRUE);
+  }
+  screen.PlacedExpanded = expanded;
 }
 
-void DrawResultRow(const DialHelper& helper, const DRAWITEMSTRUCT& item) {
+void DrawResultRow(DialHelper& helper, const DRAWITEMSTRUCT& item) {
   const ResultList& results = helper.Index.Results;
+  const RowColumns columns = ColumnsOf(helper);
+  helper.Window.Screen.Rows.Record(
+      item.itemID, LookOfRow(results, item.itemID, item.rcItem.right,
+                             item.rcItem.bottom - item.rcItem.top, columns.showIndex,
+                             columns.showNumber));
   if (item.itemID >= results.Count || results.Items[item.itemID] == nullptr) return;
   const ContactEntry& entry = *results.Items[item.itemID];
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
@@ -176,12 +291,9 @@ void DrawResultRow(const DialHelper& helper, const DRAWITEMSTRUCT& item) {
   // The highlight fill is the only background a row gets.
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
-  const uint32_t flags = helper.Options.Flags;
-  const bool expanded = helper.Window.Expanded != FALSE;
   const RowLayout layout = LayoutResultRow(
       {item.rcItem.left, item.rcItem.top, item.rcItem.right, item.rcItem.bottom},
-      helper.Options.RowHeight, expanded || (flags & SettingsFlags::kShowIndexColumn) != 0,
-      expanded || (flags & SettingsFlags::kShowNumber) != 0);
+      helper.Options.RowHeight, columns.showIndex, columns.showNumber);
   char16_t index[kRowIndexTextCapacity];
   RowIndexText(item.itemID, index);
   char16_t label[kRowLabelTextCapacity];
@@ -200,7 +312,8 @@ void RefreshResultList(DialHelper& helper) {
   wchar_t text[kTypedCapacity] = {};
   UINT wanted = kListHidden;
   if ((helper.Options.Flags & SettingsFlags::kOverlayOn) != 0) {
-    if (state.ResultList == nullptr) CreateResultList(helper);
+    // A handle whose window the dialer destroyed names no list: make it again.
+    if (!ResultListExists(helper)) CreateResultList(helper);
     GetWindowTextW(state.NumberField, text, kTypedCapacity);
     if (text[0] != 0) {
       wanted = kListShown;
@@ -212,19 +325,9 @@ void RefreshResultList(DialHelper& helper) {
   FilterStores(helper.Index, typed, helper.Options.Flags);
   if (helper.Index.Results.Count == 0) wanted = kListHidden;
 
-  HWND list = state.ResultList;
-  if (list != nullptr) {
-    SendMessageW(list, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list, LVM_SETITEMCOUNT, helper.Index.Results.Count, LVSICF_NOINVALIDATEALL);
-    if (kColumnFitsClientArea) FitColumnToClientArea(list);  // a vertical scroll bar may have come or gone
-    LVITEMW selectFirst{};
-    selectFirst.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    selectFirst.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&selectFirst));
-  }
+  if (ResultListExists(helper)) ShowResults(helper, wanted == kListShown);
   if (wanted == state.ListVisibility) return;
   state.ListVisibility = wanted;
-  if (list != nullptr) SetWindowPos(list, HWND_TOP, 0, 0, 0, 0, wanted);
   ApplySoftKey(helper, wanted == kListShown);
   if (state.Expanded) PlaceResultList(helper, false);
 }

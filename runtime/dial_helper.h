@@ -11,6 +11,7 @@
 #include <atomic>
 
 #include "contact_index.h"
+#include "list_screen.h"
 #include "settings.h"
 #include "soft_key.h"  // kSoftKeyCaptionCapacity
 
@@ -36,6 +37,9 @@ struct DialerWindowState {
   WNDPROC PreviousDialerProc = nullptr;
   WNDPROC PreviousNumberFieldProc = nullptr;
   wchar_t SavedSoftKeyCaption[kSoftKeyCaptionCapacity] = {};
+  // What ResultList shows on the screen; reset whenever a new list window
+  // is made.
+  ListScreen Screen;
 };
 
 // What the settings sheet works with while it is open.

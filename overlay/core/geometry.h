@@ -24,6 +24,8 @@ struct ListRect {
   int32_t Top;
   int32_t Width;
   int32_t Height;
+
+  friend constexpr bool operator==(const ListRect&, const ListRect&) = default;
 };
 
 constexpr int32_t SaturateToInt32(int64_t value) {

@@ -182,6 +182,7 @@ LRESULT CALLBACK DialerWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
       return 1;
     case WM_DRAWITEM:
       if (wParam == kTalkButtonId) DrawTalkButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), d->look);
+      if (wParam == kResultListId) ++d->listRowDraws;
       return TRUE;
     case WM_SIZE:
       LayOutDialer(*d, LOWORD(lParam), HIWORD(lParam));

@@ -42,6 +42,9 @@ struct Dialer {
   std::vector<std::string> placedCalls;  // "NUMBER\tNAME", UTF-8, oldest first
   int softKeyPresses = 0;
   int historyOpens = 0;  // call-history commands that reached the dialer
+  // Draw requests for the extension's list rows that reached the dialer:
+  // the rows the list view painted.
+  int listRowDraws = 0;
   // What the popup-menu answerer saw (menu_answerer.h).
   std::vector<std::vector<std::string>> answeredMenus;
   std::vector<std::string> closedBoxes;

@@ -66,6 +66,7 @@ PrintedState CollectState(const Dialer& d) {
   state.menus = d.answeredMenus;
   state.boxes = d.closedBoxes;
   state.historyOpens = d.historyOpens;
+  state.listRowDraws = d.listRowDraws;  // before cprog draws the rows itself to read them
   state.displays = d.closedContactCards;
   if (!IsWindow(d.window)) return state;
   state.number = ToUtf8(WindowText(d.numberField));

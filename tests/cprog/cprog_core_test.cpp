@@ -182,11 +182,12 @@ TEST(PrintedStateTest, ListLinesAppearOnlyWithAListAndRowsKeepEmptyColumns) {
   state.list = ListState::kVisible;
   state.listExpanded = true;
   state.listPlace = "0 0 240 320";
+  state.listRowDraws = 3;
   state.rows = {{true, "1", "Kim", "", "S"}, {false, "", "Lee", "1222", "S"}};
   state.menus = {{"20102\tA", "-"}};
   state.boxes = {"Vostarel\tdone"};
   EXPECT_EQ(FormatPrintedState(state),
-            "number: \nlist: visible\nexpanded: yes\nplace: 0 0 240 320\n"
+            "number: \nlist: visible\nexpanded: yes\nplace: 0 0 240 320\nrow-draws: 3\n"
             "row: *\t1\tKim\t\tS\nrow: -\t\tLee\t1222\tS\n"
             "softkey: \nsoftkey-presses: 0\nhistory-opens: 0\n"
             "menu: 20102\tA\nmenu: -\nmenu-end\nbox: Vostarel\tdone\n");

@@ -168,23 +168,32 @@ TEST(CleanTypedText, KeepsOnlyKeypadUnitsUpTo127) {
 namespace vostarel {
 namespace {
 
-// Random names and numbers over a small alphabet so that matches are common;
-// every flag combination and typed strings of every kind.
-TEST(FilterDigests, PassIsIdenticalToMatchingEveryEntryInFull) {
+// Random stores over small alphabets, so that matches, shared key pairs and
+// the cut at 999 are common. Each round types a string key by key under one
+// option word, as a user does, while row commands move numbers to the front
+// and change the selections of listed entries between passes. Every pass
+// must list the entries that matching every entry in full lists, in the same
+// order, and leave every entry's selected number as that would.
+TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
   std::mt19937 rng(4242);
-  const std::u16string nameUnits = u"abcdmnwxyz AB12*#-\u738B\u5C0F\uAC00";
+  const std::u16string nameUnits = u"abcdmnwxyz AB012*#-\u738B\u5C0F\uAC00";
   const std::u16string numberUnits = u"0123456789+- *#";
-  const std::u16string typedUnits = u"0123456789*#";
-  auto pick = [&](const std::u16string& units, size_t maxLength) {
-    std::u16string text(std::uniform_int_distribution<size_t>(0, maxLength)(rng), u'0');
-    for (char16_t& u : text) u = units[std::uniform_int_distribution<size_t>(0, units.size() - 1)(rng)];
+  const std::u16string typedUnits = u"0123456789*#23692369";  // the names' keys more often
+  auto below = [&](uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(rng); };
+  auto pick = [&](const std::u16string& units, uint32_t maxLength) {
+    std::u16string text(below(maxLength + 1), u'0');
+    for (char16_t& u : text) u = units[below(static_cast<uint32_t>(units.size()))];
     return text;
   };
+  const int32_t someSelections[] = {-1, 0, 1, 77};
 
-  for (int round = 0; round < 300; ++round) {
+  for (int round = 0; round < 200; ++round) {
     ContactIndex index;
     testing::SetKoreanTexts(index.Texts);
-    const uint32_t perStore = std::uniform_int_distribution<uint32_t>(0, 500)(rng);
+    // Every fifth round has stores large enough, and an option word broad
+    // enough, that short typed strings reach the cut at 999.
+    const bool large = round % 5 == 0;
+    const uint32_t perStore = large ? 400 + below(301) : below(401);
     index.AddressBook.Reset(perStore);
     index.Sim.Reset(perStore);
     index.CallLog.Reset(perStore);
@@ -193,32 +202,43 @@ TEST(FilterDigests, PassIsIdenticalToMatchingEveryEntryInFull) {
       ContactNumbers given{};
       for (int n = 0; n < 8; ++n) {
         numbers[n] = pick(numberUnits, 8);
-        if (rng() % 3 == 0) given[n] = numbers[n].c_str();
+        if (below(3) == 0) given[n] = numbers[n].c_str();
       }
       AddContact(index, int32_t(i), given, pick(nameUnits, 12).c_str());
       AddSimEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
       AddCallLogEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
     }
-    const std::u16string typed = pick(typedUnits, 4);
-    const uint32_t flags = rng() & 0x770;
-
     const std::vector<const ContactStore*> stores = {&index.AddressBook, &index.Sim,
                                                      &index.CallLog};
-    for (const ContactStore* store : stores) {
-      for (ContactEntry& e : *const_cast<ContactStore*>(store)) e.SelectedNumber = 77;
+    for (ContactStore* store : {&index.AddressBook, &index.Sim, &index.CallLog}) {
+      for (ContactEntry& e : *store) {
+        e.SelectedNumber = someSelections[below(4)];
+        // A row command puts the number it used first.
+        if (e.NumberCount > 1 && below(4) == 0) std::swap(e.Numbers[0], e.Numbers[below(e.NumberCount)]);
+      }
     }
-    const auto expected = testing::LiteralFilterStores(stores, typed.c_str(), flags, 77);
-    FilterStores(index, typed.c_str(), flags);
+    const std::u16string typed = pick(typedUnits, 8);
+    const uint32_t flags = large ? 0x770 : rng() & 0x770;
 
-    ASSERT_EQ(index.Results.Count, expected.listed.size()) << "round " << round;
-    for (uint32_t i = 0; i < index.Results.Count; ++i) {
-      ASSERT_EQ(index.Results.Items[i], expected.listed[i]) << "round " << round;
-    }
-    if (typed.empty()) continue;  // nothing examined: selections stay as they were
-    size_t at = 0;
-    for (const ContactStore* store : stores) {
-      for (const ContactEntry& e : *store) {
-        ASSERT_EQ(e.SelectedNumber, expected.selected[at++]) << "round " << round;
+    for (size_t keys = 0; keys <= typed.size(); ++keys) {
+      const std::u16string sofar = typed.substr(0, keys);
+      for (uint32_t i = 0; i < index.Results.Count; ++i) {
+        if (below(8) == 0) index.Results.Items[i]->SelectedNumber = someSelections[below(4)];
+      }
+      const auto expected = testing::LiteralFilterStores(stores, sofar.c_str(), flags);
+      FilterStores(index, sofar.c_str(), flags);
+
+      std::string pass = "round " + std::to_string(round) + ", flags " + std::to_string(flags) +
+                         ", typed ";
+      for (char16_t unit : sofar) pass += static_cast<char>(unit);
+      ASSERT_EQ(index.Results.Count, expected.listed.size()) << pass;
+      for (uint32_t i = 0; i < index.Results.Count; ++i) {
+        ASSERT_EQ(index.Results.Items[i], expected.listed[i]) << pass << ", row " << i;
+      }
+      const std::vector<int32_t> selected = testing::SelectedNumbers(stores);
+      ASSERT_EQ(selected.size(), expected.selected.size());
+      for (size_t i = 0; i < selected.size(); ++i) {
+        ASSERT_EQ(selected[i], expected.selected[i]) << pass << ", entry " << i << " in store order";
       }
     }
   }

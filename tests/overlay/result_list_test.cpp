@@ -58,6 +58,60 @@ TEST_P(ResultListTest, ShowsExactlyWhileTypedKeysMatchAndPutsTheSoftKeyBack) {
   EXPECT_EQ(p.Value("softkey"), own) << p.Text();
 }
 
+TEST_P(ResultListTest, ADestroyedListComesBackWithTheNextKey) {
+  const std::string own = OwnCaption();
+  // Shown when the dialer destroyed it: the next key that matches shows it
+  // again, with its rows, at its place, the soft key still relabelled.
+  Printed p = run_.Run(L"1{DROPLIST}2");
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.All("row"), (std::vector<std::string>{"*\t1\tLee\t1222\tS"})) << p.Text();
+  EXPECT_EQ(p.Value("softkey"), kKeypadCaption) << p.Text();
+  EXPECT_EQ(p.Value("place"), run_.Run(L"12").Value("place")) << p.Text();
+
+  // A key that clears the field hides it and puts the dialer's own caption
+  // back; shown once more, it saves that caption again, not its own label.
+  p = run_.Run(L"1{DROPLIST}{BACK}");
+  EXPECT_EQ(p.Value("list"), "hidden") << p.Text();
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+  p = run_.Run(L"1{DROPLIST}{BACK}1{BACK}");
+  EXPECT_EQ(p.Value("softkey"), own) << p.Text();
+
+  // Hidden when destroyed: the next match shows it.
+  p = run_.Run(L"9{DROPLIST}{BACK}1");
+  EXPECT_EQ(p.Value("list"), "visible") << p.Text();
+  EXPECT_EQ(p.All("row").size(), 2u) << p.Text();
+}
+
+// Kim (111, and 122 at home), Lee 1222 and Park 1211: "1", "1*" and "12" list
+// the three in that order, and only Kim's row changes, to his home number
+// for "12". The count stays, so no scroll bar comes or goes.
+TEST_P(ResultListTest, AKeyRedrawsOnlyTheRowsItChanges) {
+  ASSERT_EQ(RegisterAddressBook(), 0) << "regsvr32 pimstore.dll";
+  run_.WriteDeviceFile(L"contacts.vcf",
+                       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Kim\r\nTEL;TYPE=CELL:111\r\n"
+                       "TEL;TYPE=HOME:122\r\nEND:VCARD\r\n");
+  run_.WriteDeviceFile(L"sim.txt", "250\n1\tLee\t1222\n2\tPark\t1211\n");
+  const Printed first = run_.Run(L"1");
+  const std::vector<std::string> firstRows = first.All("row");
+  ASSERT_EQ(firstRows.size(), 3u) << first.Text();
+  const int drawn = std::stoi(first.Value("row-draws"));
+  EXPECT_GE(drawn, 2) << "the rows in view\n" << first.Text();
+
+  Printed p = run_.Run(L"1*");
+  EXPECT_EQ(p.All("row"), firstRows) << p.Text();
+  EXPECT_EQ(std::stoi(p.Value("row-draws")), drawn) << "same rows: none drawn again\n" << p.Text();
+
+  p = run_.Run(L"12");
+  const std::vector<std::string> rows = p.All("row");
+  ASSERT_EQ(rows.size(), 3u) << p.Text();
+  EXPECT_NE(rows[0], firstRows[0]) << p.Text();
+  EXPECT_EQ(std::vector<std::string>(rows.begin() + 1, rows.end()),
+            std::vector<std::string>(firstRows.begin() + 1, firstRows.end()))
+      << p.Text();
+  EXPECT_EQ(std::stoi(p.Value("row-draws")), drawn + 1) << "only the first row drawn again\n"
+                                                        << p.Text();
+}
+
 TEST_P(ResultListTest, OverlayOffNeverShowsTheList) {
   run_.SetFlag(kDefaultFlag & ~kOverlayOn);
   const std::string own = OwnCaption();

@@ -6,14 +6,17 @@
 namespace vostarel::testing {
 
 LiteralPass LiteralFilterStores(const std::vector<const ContactStore*>& stores,
-                                const char16_t* typed, uint32_t flags, int32_t untouched) {
+                                const char16_t* typed, uint32_t flags) {
   using namespace SearchBits;
   LiteralPass pass;
-  if (typed[0] == 0) return pass;
+  if (typed[0] == 0) {
+    pass.selected = SelectedNumbers(stores);
+    return pass;
+  }
   for (const ContactStore* store : stores) {
     for (const ContactEntry& entry : *store) {
       if (pass.listed.size() >= kMaxResults) {
-        pass.selected.push_back(untouched);
+        pass.selected.push_back(entry.SelectedNumber);
         continue;
       }
       int32_t selected = -1;
@@ -40,6 +43,14 @@ LiteralPass LiteralFilterStores(const std::vector<const ContactStore*>& stores,
     }
   }
   return pass;
+}
+
+std::vector<int32_t> SelectedNumbers(const std::vector<const ContactStore*>& stores) {
+  std::vector<int32_t> selected;
+  for (const ContactStore* store : stores) {
+    for (const ContactEntry& entry : *store) selected.push_back(entry.SelectedNumber);
+  }
+  return selected;
 }
 
 }  // namespace vostarel::testing

@@ -10,6 +10,7 @@ std::string FormatPrintedState(const PrintedState& state) {
   if (state.list != ListState::kAbsent) {
     out += std::string("expanded: ") + (state.listExpanded ? "yes" : "no") + "\n";
     out += "place: " + state.listPlace + "\n";
+    out += "row-draws: " + std::to_string(state.listRowDraws) + "\n";
   }
   for (const PrintedRow& row : state.rows) {
     out += std::string("row: ") + (row.selected ? "*" : "-") + "\t" + row.index + "\t" + row.name +

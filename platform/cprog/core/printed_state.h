@@ -71,6 +71,7 @@ struct PrintedState {
   ListState list = ListState::kAbsent;
   bool listExpanded = false;
   std::string listPlace;  // "X Y WIDTH HEIGHT"
+  int listRowDraws = 0;   // rows the list view painted
   std::vector<PrintedRow> rows;
   std::string softKeyCaption;  // UTF-8
   int softKeyPresses = 0;
