@@ -14,7 +14,7 @@
 # When both windows and windows32 were built, their Vostarel.dll files are
 # compared: the same exports, resources and version block (tools/pe_summary.py),
 # counted as one more result.
-# windows also runs tools/soak.sh for VOSTAREL_SOAK_MINUTES (default 2) without
+# windows also runs tools/soak.sh for VOSTAREL_SOAK_MINUTES (default 1) without
 # faults and again with 20 per mille of the platform calls failing.
 # release: tools/release.sh for the architectures whose Windows preset was
 # built in this run, then tests/release/install_test.sh on each user archive
@@ -189,10 +189,10 @@ run_preset() {
   [[ $rc -eq 0 ]]
 }
 
-# --- soak: the phone in use for two minutes, without and with faults ------------------
+# --- soak: the phone in use for a minute, without and with faults ------------------
 # tools/soak.sh needs vostarel-search from the native build: built here when
 # the native preset did not run first.
-soak_minutes="${VOSTAREL_SOAK_MINUTES:-2}"
+soak_minutes="${VOSTAREL_SOAK_MINUTES:-1}"
 run_soak() {
   local started=$SECONDS ok=0 bad=0 faults
   banner "soak: ${soak_minutes} min without faults, ${soak_minutes} min with"
