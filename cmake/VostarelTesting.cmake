@@ -98,6 +98,9 @@ function(vostarel_add_gtest target)
     if(NOT arg_TIMEOUT)
       set(arg_TIMEOUT 900)
     endif()
+    if(TARGET vostarel_pointer_parked)
+      set_property(TARGET ${target} APPEND PROPERTY LINK_LIBRARIES vostarel_pointer_parked)
+    endif()
     add_test(NAME ${target} COMMAND ${target} --gtest_color=no ${arg_ARGS})
     set_tests_properties(${target} PROPERTIES
       TIMEOUT ${arg_TIMEOUT}
