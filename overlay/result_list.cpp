@@ -168,7 +168,7 @@ void RedrawChangedRows(const DialHelper& helper) {
       ++row;
       continue;
     }
-    const uint32_t first = row;
+    const uint32_t first = row++;
     while (row < end && !shown.StillShows(row, results, columns.showIndex, columns.showNumber)) {
       ++row;
     }
