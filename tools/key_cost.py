@@ -23,6 +23,13 @@ list view drew per key come from cprog's count of draw requests.
 
     tools/key_cost.py [--dll PATH] [--compare PATH] [--contacts N]
                       [--cycles N] [--runs N] [--version win2003|winxp|nt40]
+                      [--wine-theme none|light]
+
+--wine-theme: the phone's windows are drawn without Wine's visual style by
+default, as classic windows; "light" keeps Wine's own style, whose scroll
+bars cost about five milliseconds each time they are drawn here (the list
+view draws its scroll bar twice whenever its item count changes), which is
+Wine's cost, not the device's.
 
 --compare PATH measures a second Vostarel.dll the same way, in turn with the
 first (for example one built from an older revision), and prints both. The
@@ -80,11 +87,12 @@ def write_device(folder, contacts):
 class Phone:
     """The Wine prefix, X server and Wine server the runs share."""
 
-    def __init__(self, work, version):
+    def __init__(self, work, version, wine_theme):
         self.work = work
         self.prefix = work / "wineprefix"
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all")
         self.version = version
+        self.wine_theme = wine_theme
         self.xvfb = None
         self.server = None
 
@@ -105,6 +113,13 @@ class Phone:
                         "HKCU\\Software\\Wine\\AppDefaults\\cprog.exe\\X11 Driver", "/v",
                         "Managed", "/d", "N", "/f"], env=env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Wine's own visual style draws each scroll bar through its theme
+        # library, about five milliseconds a time here (twice for every change
+        # of the list's item count); the phone's list view draws its own.
+        subprocess.run([str(WINE_RUN), "--prefix", str(self.prefix), "reg", "add",
+                        "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
+                        "/v", "ThemeActive", "/d", "1" if self.wine_theme == "light" else "0", "/f"],
+                       env=env, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         subprocess.run([str(WINE_RUN), "--prefix", str(self.prefix), "regsvr32", "/s",
                         windows_path(bin_folder / "pimstore.dll")], env=env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -191,6 +206,8 @@ def main():
     parser.add_argument("--cycles", type=int, default=15, help="key cycles per long run (15)")
     parser.add_argument("--runs", type=int, default=3, help="pairs of runs per case (3)")
     parser.add_argument("--version", default="win2003", choices=["win2003", "winxp", "nt40"])
+    parser.add_argument("--wine-theme", default="none", choices=["none", "light"],
+                        help="Wine's visual style for the phone's windows (none: classic drawing)")
     args = parser.parse_args()
 
     build_bin = ROOT / "build" / "windows" / "bin"
@@ -210,7 +227,7 @@ def main():
         write_device(devices["full"], args.contacts)
     write_device(devices["empty"], 0)
 
-    phone = Phone(work, args.version)
+    phone = Phone(work, args.version, args.wine_theme)
     phone.set_up(bins["measured"])
     phone.start()
     per_key = {}  # (dll name, case) -> list of (phone, server, x) ms per key
@@ -234,7 +251,7 @@ def main():
         phone.stop()
 
     print(f"CPU milliseconds per key, median of {args.runs} pairs of runs; "
-          f"{args.contacts} contacts, {args.version}")
+          f"{args.contacts} contacts, {args.version}, Wine theme {args.wine_theme}")
     print(f"{'':34} {'phone':>8} {'server':>8} {'X':>8} {'total':>8} {'rows drawn':>11}")
     for name, dll in dlls:
         print(f"{name}: {dll}")
