@@ -3,8 +3,8 @@
 // cprog asks for each row once more, sending the dialer the WM_DRAWITEM the
 // list view itself would send, with a memory DC; while it does, the
 // import-table entries for user32's DrawTextW in every module of this
-// process point at a recorder that notes the texts drawn into that DC (and
-// draws them as usual). The entries are put back right after. This is
+// process point at a recorder that notes the texts drawn into that DC. The
+// entries are put back right after. This is
 // cprog looking into its own process; the extension has no hook for it.
 #include "list_reader.h"
 
@@ -36,11 +36,18 @@ DrawTextWFunction g_realDrawText = nullptr;
 HDC g_recordedDc = nullptr;
 std::vector<DrawnText>* g_drawn = nullptr;
 
+// Texts drawn into the reading DC are noted, not rendered: rendering every
+// row of every list read (up to 999) would fill the text renderer's glyph
+// caches with glyphs the phone never shows, and a long run would report them
+// as the phone's memory growing. A measuring call still measures.
 int WINAPI RecordingDrawText(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT format) {
-  if (dc == g_recordedDc && g_drawn != nullptr && text != nullptr) {
+  if (dc != g_recordedDc || g_drawn == nullptr || (format & DT_CALCRECT) != 0) {
+    return g_realDrawText(dc, text, length, rect, format);
+  }
+  if (text != nullptr) {
     g_drawn->push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), format});
   }
-  return g_realDrawText(dc, text, length, rect, format);
+  return rect != nullptr && rect->bottom > rect->top ? rect->bottom - rect->top : 1;
 }
 
 struct PatchedEntry {
