@@ -218,7 +218,12 @@ class Soak:
         # with faults from the first reload without faults after it. A run of
         # one minute has no such stretch and reports no growth.
         warm_up = 60.0
-        state = self.start_phone()
+        try:
+            state = self.start_phone()
+        except PhoneGone as error:
+            self.crashes += 1
+            self.note(f"{error.what} before the phone's first answer; its last words:", *error.tail)
+            state = self.start_phone()
         tour = actions.opening_tour()
         faults_on = ""
         last_progress = started
