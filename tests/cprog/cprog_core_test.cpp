@@ -207,10 +207,11 @@ TEST(PrintedStateTest, StandInCountersCloseTheStateWhenGiven) {
   PrintedState state;
   EXPECT_EQ(FormatPrintedState(state).find("live-objects"), std::string::npos);
   state.displays = {"7\tKim"};
-  state.counters = StandInCounters{1, 2, 3, 4, 5, 6, 7890};
+  state.counters = StandInCounters{1, 2, 3, 4, 5, 6, 7890, 123};
   const std::string out = FormatPrintedState(state);
   EXPECT_NE(out.find("display: 7\tKim\nlive-objects: 1\nopen-sim-handles: 2\nopen-log-handles: 3\n"
-                     "outstanding-strings: 4\nfaults-injected: 5\ncall-log-opens: 6\nprivate-kib: 7890\n"),
+                     "outstanding-strings: 4\nfaults-injected: 5\ncall-log-opens: 6\nprivate-kib: 7890\n"
+                     "heap-kib: 123\n"),
             std::string::npos)
       << out;
 }

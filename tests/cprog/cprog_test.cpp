@@ -393,6 +393,9 @@ TEST(CprogInput, AnswersEachLineWithItsStateTheCountersAndEnd) {
     EXPECT_NE(first.find(counter), std::string::npos) << counter << " in\n" << first;
   }
   EXPECT_NE(first.find("\nprivate-kib: "), std::string::npos) << first;
+  const size_t heap = first.find("\nheap-kib: ");
+  ASSERT_NE(heap, std::string::npos) << first;
+  EXPECT_GT(std::stoull(first.substr(heap + 11)), 0u) << first;
 
   const std::string second = cprog.Ask("2{TALK}{BACK}{TALK}");
   EXPECT_NE(second.find("call: 012\t\ncall: 01\t\n"), std::string::npos) << second;

@@ -68,7 +68,7 @@ class Soak:
         self.rows_checked = 0  # rows of visible lists compared
         self.lists_checked = 0  # states with a visible list
         self.phone = None
-        self.memory_from = None
+        self.memory_from = None  # (private KiB, heap KiB)
         self.next_resync = RESYNC_EVERY
 
     # --- the phone ------------------------------------------------------------
@@ -233,7 +233,7 @@ class Soak:
                 state, played = self.resync(state)
                 faults_on = "{FAULTS:ON}" if played else ""
                 if played and self.memory_from is None and self.warmed_up(tour, warm_up):
-                    self.memory_from = state.number("private-kib")
+                    self.memory_from = memory(state)
                 continue
             if tour:
                 action = tour.pop(0)
@@ -250,8 +250,9 @@ class Soak:
                 continue
             grown = after.number("private-kib") - state.number("private-kib")
             if grown >= 128:
-                self.note(f"memory +{grown} KiB to {after.number('private-kib')} after action "
-                          f"{self.actions} {action!r}, typed {after.typed!r}")
+                self.note(f"memory +{grown} KiB to {after.number('private-kib')} (heaps "
+                          f"{after.number('heap-kib')}) after action {self.actions} {action!r}, "
+                          f"typed {after.typed!r}")
             if self.args.faults:
                 self.check_subset(action, state, after)
             else:
@@ -259,13 +260,14 @@ class Soak:
             state = after
             now = time.monotonic()
             if self.memory_from is None and not self.args.faults and self.warmed_up(tour, warm_up):
-                self.memory_from = state.number("private-kib")
+                self.memory_from = memory(state)
             if now - last_progress >= 60:
                 last_progress = now
                 print(f"soak: {int((now - started) / 60)} min, {self.actions} actions, "
                       f"{self.mismatches} mismatches, {self.crashes} crashes, "
                       f"{self.faults_before + state.number('faults-injected')} faults, "
-                      f"private KiB {state.number('private-kib')}", flush=True)
+                      f"private KiB {state.number('private-kib')}, heaps {state.number('heap-kib')}",
+                      flush=True)
         if self.args.faults:
             # Memory is compared between states with every store read in
             # full: a failed read holds less than a whole store.
@@ -283,20 +285,26 @@ class Soak:
     def summary(self, final):
         faults = self.faults_before + final.number("faults-injected")
         leaked = final.leaked()
-        memory_to = final.number("private-kib")
+        memory_to = memory(final)
         memory_from = self.memory_from if self.memory_from is not None else memory_to
         self.note(f"actions by kind: {sorted(self.kinds.items())}",
                   f"vostarel-search runs: {self.search.runs}",
                   f"states with the list shown: {self.lists_checked}, rows compared: {self.rows_checked}",
                   "final counters: " + ", ".join(f"{k} {final.value(k)}" for k in (
                       "live-objects", "open-sim-handles", "open-log-handles", "outstanding-strings",
-                      "faults-injected", "call-log-opens", "private-kib")))
+                      "faults-injected", "call-log-opens", "private-kib", "heap-kib")))
+        heaps = f"soak: of it in the process's heaps, KiB {memory_from[1]} -> {memory_to[1]}"
         line = (f"soak: {self.actions} actions, {faults} faults injected, {self.mismatches} mismatches, "
-                f"{self.crashes} crashes, {leaked} leaked, private KiB {memory_from} -> {memory_to}")
-        self.note(line)
+                f"{self.crashes} crashes, {leaked} leaked, private KiB {memory_from[0]} -> {memory_to[0]}")
+        self.note(heaps, line)
         passed = (self.mismatches == 0 and self.crashes == 0 and leaked == 0
-                  and memory_to - memory_from < MEMORY_BOUND_KIB)
-        return line, passed
+                  and memory_to[0] - memory_from[0] < MEMORY_BOUND_KIB)
+        return heaps, line, passed
+
+
+def memory(state):
+    """The process's private KiB and, of it, the KiB of blocks in use in its heaps."""
+    return state.number("private-kib"), state.number("heap-kib")
 
 
 def main():
@@ -305,8 +313,9 @@ def main():
     sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
     soak = Soak(args)
     final = soak.run()
-    line, passed = soak.summary(final)
+    heaps, line, passed = soak.summary(final)
     print(f"soak: log in {os.path.join(args.work, 'soak.log')}")
+    print(heaps)
     print(line)
     return 0 if passed else 1
 

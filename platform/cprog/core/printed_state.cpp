@@ -34,6 +34,7 @@ std::string FormatPrintedState(const PrintedState& state) {
     out += "faults-injected: " + std::to_string(c->faultsInjected) + "\n";
     out += "call-log-opens: " + std::to_string(c->callLogOpens) + "\n";
     out += "private-kib: " + std::to_string(c->privateKib) + "\n";
+    out += "heap-kib: " + std::to_string(c->heapKib) + "\n";
   }
   return out;
 }

@@ -33,6 +33,7 @@
 //   faults-injected: N         calls that the stand-ins failed on purpose
 //   call-log-opens: N          times the call log was opened (and read)
 //   private-kib: N             the process's private memory in KiB
+//   heap-kib: N                of it, the blocks in use in the process's heaps
 //
 // Platform-free.
 #pragma once
@@ -64,6 +65,7 @@ struct StandInCounters {
   long faultsInjected = 0;
   long callLogOpens = 0;
   std::uint64_t privateKib = 0;
+  std::uint64_t heapKib = 0;
 };
 
 struct PrintedState {
