@@ -75,9 +75,16 @@ void OverlayRun::WriteDeviceFile(const std::wstring& name, const std::string& by
 }
 
 Printed OverlayRun::Run(const std::wstring& keys, DWORD* exitCode) const {
-  const std::string output =
-      cprog_test::RunCprog(L"--keys \"" + keys + L"\" --print", exitCode);
-  return Printed{cprog_test::SplitLines(output)};
+  DWORD code = 0;
+  const std::string output = cprog_test::RunCprog(L"--keys \"" + keys + L"\" --print", &code);
+  if (exitCode != nullptr) *exitCode = code;
+  Printed printed{cprog_test::SplitLines(output)};
+  // A phone that printed nothing did not start or ended early; the failing
+  // check's message then says how it ended instead of showing nothing.
+  if (printed.lines.empty()) {
+    printed.lines.push_back("(cprog printed nothing; exit code " + std::to_string(code) + ")");
+  }
+  return printed;
 }
 
 std::string ModeName(VersionMode mode) {
