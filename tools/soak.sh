@@ -100,6 +100,16 @@ if [[ ! -s "$displayfile" ]]; then
 fi
 export DISPLAY=":$(head -n1 "$displayfile")"
 
+# The phone's private memory is measured, so the Unix side of Wine in the
+# same process must give back what it frees. glibc raises its mmap threshold
+# each time it frees a large mapped block; Wine's font code opens and closes
+# font faces of several hundred KiB as its small cache of unused fonts turns
+# over, so after the first such turn those faces land in the brk heap, and
+# the holes they leave keep the heap growing for minutes while the bytes in
+# use stay flat. A fixed threshold (glibc's default, 128 KiB) keeps large
+# blocks mapped and returned on free; every block still in use is counted.
+export MALLOC_MMAP_THRESHOLD_=131072
+
 python3 "$root/tools/soak/soak.py" --minutes "$minutes" --contacts "$contacts" --seed "$seed" \
   --faults "$faults" --bin "$bin" --search "$search" --wine-run "$wine_run" --prefix "$prefix" \
   --work "$work"
