@@ -133,10 +133,16 @@ TEST(PhoneCallLog, BadArgumentsAreRefusedWithoutTouchingTheRecord) {
   HANDLE log = nullptr;
   ASSERT_EQ(PhoneOpenCallLog(&log), S_OK);
   CALLLOGENTRY entry{};
-  entry.pszNumber = kUntouched;
-  entry.cbSize = DEVICE_CALLLOGENTRY_SIZE;  // the device's size is not this build's
-  EXPECT_EQ(PhoneGetCallLogEntry(log, &entry), E_INVALIDARG);
-  EXPECT_EQ(entry.pszNumber, kUntouched);
+  // Any size but this build's record size is refused: on x86_64 that includes
+  // the device's own, which the i686 build shares.
+  for (const DWORD wrongSize : {DWORD{0}, kCallLogEntrySize - 4, kCallLogEntrySize + 4,
+                                DWORD{DEVICE_CALLLOGENTRY_SIZE}}) {
+    if (wrongSize == kCallLogEntrySize) continue;
+    entry.pszNumber = kUntouched;
+    entry.cbSize = wrongSize;
+    EXPECT_EQ(PhoneGetCallLogEntry(log, &entry), E_INVALIDARG) << "size " << wrongSize;
+    EXPECT_EQ(entry.pszNumber, kUntouched) << "size " << wrongSize;
+  }
   entry.cbSize = kCallLogEntrySize;
   EXPECT_EQ(PhoneGetCallLogEntry(nullptr, &entry), E_INVALIDARG);
   int onStack = 0;
