@@ -27,7 +27,7 @@ list view drew per key come from cprog's count of draw requests.
 
 --wine-theme: the phone's windows are drawn without Wine's visual style by
 default, as classic windows; "light" keeps Wine's own style, whose scroll
-bars cost about five milliseconds each time they are drawn here (the list
+bars cost a few milliseconds each time they are drawn here (the list
 view draws its scroll bar twice whenever its item count changes), which is
 Wine's cost, not the device's.
 
@@ -114,7 +114,7 @@ class Phone:
                         "Managed", "/d", "N", "/f"], env=env, check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         # Wine's own visual style draws each scroll bar through its theme
-        # library, about five milliseconds a time here (twice for every change
+        # library, a few milliseconds a time here (twice for every change
         # of the list's item count); the phone's list view draws its own.
         subprocess.run([str(WINE_RUN), "--prefix", str(self.prefix), "reg", "add",
                         "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager",
