@@ -105,7 +105,7 @@ export DISPLAY=":$(head -n1 "$displayfile")"
 # each time it frees a large mapped block; Wine's font code opens and closes
 # font faces of several hundred KiB as its small cache of unused fonts turns
 # over, so after the first such turn those faces land in the brk heap, and
-# the holes they leave keep the heap about 1.5 MiB larger than what is in
+# the holes they leave keep the heap over 1 MiB larger than what is in
 # use. A fixed threshold (glibc's default, 128 KiB) keeps large
 # blocks mapped and returned on free; every block still in use is counted.
 export MALLOC_MMAP_THRESHOLD_=131072
