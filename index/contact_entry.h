@@ -7,6 +7,8 @@
 #include <cstdint>
 
 #include "key_digest.h"
+#include "name_lattice.h"
+#include "national_number.h"
 
 namespace vostarel {
 
@@ -25,6 +27,9 @@ inline constexpr int kNameInitialsCapacity = 38;
 struct NumberSlot {
   char16_t Label[kLabelCapacity];    // kind of number ("휴대폰", "SIM", ...)
   char16_t Number[kNumberCapacity];  // as the source gave it, "+", spaces and dashes kept
+  // How the number is dialled at home when it is written in international
+  // form; moves with the slot when a row command reorders the numbers.
+  NationalForm National;
 };
 
 struct ContactEntry {
@@ -38,6 +43,9 @@ struct ContactEntry {
   char16_t DisplayName[kDisplayNameCapacity];
   char16_t SpelledName[kSpelledNameCapacity];  // a call-log entry's ends with "#"
   char16_t NameInitials[kNameInitialsCapacity];
+  // Other spellings of DisplayName (surname spellings, syllable variants,
+  // Korean keypad consonant keys) as key lattices; see name_lattice.h.
+  uint8_t NameAlternates[kNameAlternatesCapacity];
 };
 
 // One store: an array whose capacity is fixed when a load starts and never

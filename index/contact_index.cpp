@@ -1,5 +1,6 @@
 #include "contact_index.h"
 
+#include "name_alternates.h"
 #include "text.h"
 
 namespace vostarel {
@@ -27,13 +28,20 @@ void AddNumber(ContactEntry& entry, const char16_t* label, const char16_t* numbe
   NumberSlot& slot = entry.Numbers[entry.NumberCount++];
   CopyText(slot.Label, label);
   CopyText(slot.Number, number);
+  slot.National = NationalFormOf(slot.Number);
 }
 
-// Spells the entry's display name, or nothing when `spellName` is false.
-void SpellEntry(const NameSpeller& speller, ContactEntry& entry, size_t spelledCapacity,
-                bool spellName = true) {
-  speller.SpellName(spellName ? entry.DisplayName : u"", entry.SpelledName, spelledCapacity,
+// Spells the entry's display name (its spelled forms and its alternate
+// spellings), or nothing when `spellName` is false. A call-log entry's spelled
+// forms end with "#".
+void SpellEntry(const NameSpeller& speller, ContactEntry& entry, bool spellName,
+                bool callLog = false) {
+  const char16_t* name = spellName ? entry.DisplayName : u"";
+  // Spell one unit short of the field so a call-log entry's "#" always fits.
+  speller.SpellName(name, entry.SpelledName, kSpelledNameCapacity - (callLog ? 1 : 0),
                     entry.NameInitials, kNameInitialsCapacity);
+  if (callLog) TextAppender::AtEnd(entry.SpelledName, kSpelledNameCapacity).Append(u'#');
+  SpellAlternates(speller, name, callLog, entry.NameAlternates, kNameAlternatesCapacity);
 }
 
 // The display name of a SIM or call-log entry. The no-name text is only
@@ -70,7 +78,7 @@ void AddContact(ContactIndex& index, int32_t contactId, const ContactNumbers& nu
       AddNumber(*entry, index.Texts[kLabelOfKind[kind]], numbers[kind]);
     }
   }
-  SpellEntry(index.Speller, *entry, kSpelledNameCapacity);
+  SpellEntry(index.Speller, *entry, true);
   index.AddressBook.Seal(*entry);
 }
 
@@ -79,7 +87,7 @@ void AddSimEntry(ContactIndex& index, const char16_t* name, const char16_t* numb
   if (entry == nullptr) return;
   StartEntry(*entry, kSimEntryId, NameOrNoName(index, name));
   AddNumber(*entry, index.Texts[IndexText::Sim], number);
-  SpellEntry(index.Speller, *entry, kSpelledNameCapacity, !IsEmptyText(name));
+  SpellEntry(index.Speller, *entry, !IsEmptyText(name));
   index.Sim.Seal(*entry);
 }
 
@@ -97,9 +105,7 @@ void AddCallLogEntry(ContactIndex& index, const char16_t* name, const char16_t* 
   if (entry == nullptr) return;
   StartEntry(*entry, kCallLogEntryId, NameOrNoName(index, name));
   AddNumber(*entry, index.Texts[IndexText::CallLog], stored);
-  // Spell one unit short of the field so the "#" always fits.
-  SpellEntry(index.Speller, *entry, kSpelledNameCapacity - 1, !IsEmptyText(name));
-  TextAppender::AtEnd(entry->SpelledName, kSpelledNameCapacity).Append(u'#');
+  SpellEntry(index.Speller, *entry, !IsEmptyText(name), /*callLog=*/true);
   index.CallLog.Seal(*entry);
 }
 

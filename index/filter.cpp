@@ -3,6 +3,8 @@
 #include "contact_index.h"
 #include "key_digest.h"
 #include "matchers.h"
+#include "name_lattice.h"
+#include "national_number.h"
 
 namespace vostarel {
 
@@ -17,6 +19,11 @@ struct Tests {
   Matcher numbers = nullptr;   // null: numbers are not tested
   Matcher initials = nullptr;  // null: initials are not tested
   Matcher spelled = nullptr;   // null: the spelled name is not tested
+  // Whether each form is matched at any position (numbers' national forms
+  // and the alternate spellings are matched as their primary forms are).
+  bool numbersAnywhere = false;
+  bool initialsAnywhere = false;
+  bool spelledAnywhere = false;
   DigestNeeds needs;
 };
 
@@ -44,6 +51,9 @@ Tests TestsFor(const char16_t* typed, uint32_t flags) {
   tests.numbers = NumberMatcher(numbers);
   tests.initials = KeypadMatcher(initials);
   tests.spelled = KeypadMatcher(spelled);
+  tests.numbersAnywhere = numbers == FormTest::kAnywhere;
+  tests.initialsAnywhere = initials == FormTest::kAnywhere;
+  tests.spelledAnywhere = spelled == FormTest::kAnywhere;
   tests.needs = NeedsOf(typed, numbers, initials, spelled);
   return tests;
 }
@@ -54,6 +64,39 @@ int32_t FirstMatchingNumber(const ContactEntry& entry, const char16_t* typed, Ma
                                                                  : kMaxNumbersPerEntry;
   for (uint32_t slot = 0; slot < count; ++slot) {
     if (match(entry.Numbers[slot].Number, typed)) return static_cast<int32_t>(slot);
+  }
+  return kNoSelectedNumber;
+}
+
+// The first slot whose number fits in its national form, or -1.
+int32_t FirstMatchingNationalForm(const ContactEntry& entry, const char16_t* typed,
+                                  bool anywhere) {
+  const uint32_t count = entry.NumberCount < kMaxNumbersPerEntry ? entry.NumberCount
+                                                                 : kMaxNumbersPerEntry;
+  for (uint32_t slot = 0; slot < count; ++slot) {
+    if (MatchNationalForm(entry.Numbers[slot], typed, anywhere)) return static_cast<int32_t>(slot);
+  }
+  return kNoSelectedNumber;
+}
+
+// The entry's other forms, tested only after its own numbers and spelled
+// forms did not fit, so that every entry those find is found as before:
+// numbers in their national form, then the alternate initials and spelled
+// names.
+int32_t SelectByOtherForms(const ContactEntry& entry, unsigned forms, const char16_t* typed,
+                           const Tests& tests) {
+  if (forms & kNumbersMayFit) {
+    const int32_t slot = FirstMatchingNationalForm(entry, typed, tests.numbersAnywhere);
+    if (slot != kNoSelectedNumber) return slot;
+  }
+  if ((forms & kAlternateInitialsMayFit) &&
+      MatchAlternates(entry.NameAlternates, kAlternateInitials, tests.initialsAnywhere, typed)) {
+    return 0;
+  }
+  if ((forms & kAlternateSpelledNameMayFit) &&
+      MatchAlternates(entry.NameAlternates, kAlternateSpelledName, tests.spelledAnywhere,
+                      typed)) {
+    return 0;
   }
   return kNoSelectedNumber;
 }
@@ -70,7 +113,7 @@ int32_t SelectNumber(const ContactEntry& entry, unsigned forms, const char16_t* 
   }
   if ((forms & kInitialsMayFit) && tests.initials(entry.NameInitials, typed)) return 0;
   if ((forms & kSpelledNameMayFit) && tests.spelled(entry.SpelledName, typed)) return 0;
-  return kNoSelectedNumber;
+  return SelectByOtherForms(entry, forms, typed, tests);
 }
 
 // The same, asking the digest about each form only when the forms before it
@@ -78,7 +121,8 @@ int32_t SelectNumber(const ContactEntry& entry, unsigned forms, const char16_t* 
 int32_t SelectNumberLazily(const ContactEntry& entry, const EntryDigest& digest,
                            const char16_t* typed, const Tests& tests, bool& read) {
   read = false;
-  if (NumbersMayFit(digest, tests.needs)) {
+  const bool numbers = NumbersMayFit(digest, tests.needs);
+  if (numbers) {
     read = true;
     const int32_t slot = FirstMatchingNumber(entry, typed, tests.numbers);
     if (slot != kNoSelectedNumber) return slot;
@@ -91,7 +135,13 @@ int32_t SelectNumberLazily(const ContactEntry& entry, const EntryDigest& digest,
     read = true;
     if (tests.spelled(entry.SpelledName, typed)) return 0;
   }
-  return kNoSelectedNumber;
+  const unsigned others =
+      unsigned{numbers} * kNumbersMayFit |
+      unsigned{AlternateInitialsMayFit(digest, tests.needs)} * kAlternateInitialsMayFit |
+      unsigned{AlternateSpelledNameMayFit(digest, tests.needs)} * kAlternateSpelledNameMayFit;
+  if (others == 0) return kNoSelectedNumber;
+  read = true;
+  return SelectByOtherForms(entry, others, typed, tests);
 }
 
 inline void Prefetch(const void* address) {
@@ -108,8 +158,10 @@ void PrefetchForms(const ContactEntry& entry, unsigned forms) {
     Prefetch(entry.Numbers[0].Number);
   } else if (forms & kInitialsMayFit) {
     Prefetch(entry.NameInitials);
-  } else {
+  } else if (forms & kSpelledNameMayFit) {
     Prefetch(entry.SpelledName);
+  } else {
+    Prefetch(entry.NameAlternates);
   }
 }
 

@@ -63,6 +63,49 @@ uint64_t StartOf(const char16_t* text) {
   return text[0] != 0 ? Bit(kTextStartBits + KeyCodeOf(text[0])) : 0;
 }
 
+// The text word of a key lattice: the keys of all its units, the first keys
+// of its spellings, and the key pairs that stand side by side in one of them
+// (across a group: each choice's last key with what follows the group).
+uint64_t LatticeWord(const uint8_t* lattice) {
+  uint64_t word = 0;
+  // Key codes that may stand right before the current byte, and whether a
+  // spelling may start there; the same before and after the open group.
+  unsigned previous = 0;
+  bool atStart = true;
+  unsigned groupBefore = 0, groupAfter = 0;
+  bool groupBeforeStart = false, groupAfterStart = false;
+  for (; *lattice != 0; ++lattice) {
+    switch (*lattice) {
+      case '{':
+        groupBefore = previous;
+        groupBeforeStart = atStart;
+        groupAfter = 0;
+        groupAfterStart = false;
+        break;
+      case '|':
+      case '}':
+        groupAfter |= previous;
+        groupAfterStart = groupAfterStart || atStart;
+        previous = *lattice == '|' ? groupBefore : groupAfter;
+        atStart = *lattice == '|' ? groupBeforeStart : groupAfterStart;
+        break;
+      default: {
+        const int code = KeyCodeOf(*lattice);
+        word |= Bit(code);
+        if (atStart) word |= Bit(kTextStartBits + code);
+        if (IsDigitCode(code)) {
+          for (unsigned before = previous & 0x3FF; before != 0; before &= before - 1) {
+            word |= TextPairBit(std::countr_zero(before), code);
+          }
+        }
+        previous = 1u << code;
+        atStart = false;
+      }
+    }
+  }
+  return word;
+}
+
 void AddNumber(uint64_t (&words)[2], const char16_t* number) {
   int previous = kNone;
   for (; *number != 0; ++number) {
@@ -125,9 +168,23 @@ EntryDigest DigestOf(const ContactEntry& entry) {
   EntryDigest digest;
   const uint32_t count =
       entry.NumberCount < kMaxNumbersPerEntry ? entry.NumberCount : kMaxNumbersPerEntry;
-  for (uint32_t slot = 0; slot < count; ++slot) AddNumber(digest.Numbers, entry.Numbers[slot].Number);
+  for (uint32_t slot = 0; slot < count; ++slot) {
+    AddNumber(digest.Numbers, entry.Numbers[slot].Number);
+    char16_t national[kNationalTextCapacity];
+    const int nationalStart = NationalText(entry.Numbers[slot], national);
+    if (nationalStart >= 0) {
+      AddNumber(digest.Numbers, national);
+      AddNumber(digest.Numbers, national + nationalStart);
+    }
+  }
   digest.Initials = StartOf(entry.NameInitials) | KeysAndPairsOf(entry.NameInitials);
   digest.SpelledName = StartOf(entry.SpelledName) | KeysAndPairsOf(entry.SpelledName);
+  AlternateRecord record;
+  for (const uint8_t* at = entry.NameAlternates; (at = NextAlternate(at, record)) != nullptr;) {
+    const uint64_t word = LatticeWord(record.Lattice);
+    if (record.Kind & kAlternateInitials) digest.AlternateInitials |= word;
+    if (record.Kind & kAlternateSpelledName) digest.AlternateSpelledName |= word;
+  }
   return digest;
 }
 

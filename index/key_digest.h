@@ -11,9 +11,10 @@
 // fitting form must hold; where an entry's word lacks one of them, that form
 // cannot fit and is not read.
 //
-// The number words are a union over the entry's numbers, so they do not
-// depend on the order of the number slots (a row command moves a number to
-// the front).
+// The number words are a union over the entry's numbers and their national
+// forms, so they do not depend on the order of the number slots (a row
+// command moves a number to the front). The alternate words are a union over
+// the entry's alternate spellings (name_lattice.h) of each kind.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +51,8 @@ struct EntryDigest {
   uint64_t Numbers[2] = {0, 0};
   uint64_t Initials = 0;
   uint64_t SpelledName = 0;
+  uint64_t AlternateInitials = 0;
+  uint64_t AlternateSpelledName = 0;
 };
 
 EntryDigest DigestOf(const ContactEntry& entry);
@@ -78,16 +81,30 @@ inline bool InitialsMayFit(const EntryDigest& have, const DigestNeeds& needed) {
 inline bool SpelledNameMayFit(const EntryDigest& have, const DigestNeeds& needed) {
   return HasAll(have.SpelledName, needed.SpelledName);
 }
+inline bool AlternateInitialsMayFit(const EntryDigest& have, const DigestNeeds& needed) {
+  return HasAll(have.AlternateInitials, needed.Initials);
+}
+inline bool AlternateSpelledNameMayFit(const EntryDigest& have, const DigestNeeds& needed) {
+  return HasAll(have.AlternateSpelledName, needed.SpelledName);
+}
 
 // The forms that may fit, as a set of these bits. Bitwise rather than
 // short-circuit: asked of every entry of a store, a branch per form would
 // often be mispredicted.
-enum FormBit : unsigned { kNumbersMayFit = 1, kInitialsMayFit = 2, kSpelledNameMayFit = 4 };
+enum FormBit : unsigned {
+  kNumbersMayFit = 1,
+  kInitialsMayFit = 2,
+  kSpelledNameMayFit = 4,
+  kAlternateInitialsMayFit = 8,
+  kAlternateSpelledNameMayFit = 16,
+};
 
 inline unsigned FormsThatMayFit(const EntryDigest& have, const DigestNeeds& needed) {
   return unsigned{NumbersMayFit(have, needed)} * kNumbersMayFit |
          unsigned{InitialsMayFit(have, needed)} * kInitialsMayFit |
-         unsigned{SpelledNameMayFit(have, needed)} * kSpelledNameMayFit;
+         unsigned{SpelledNameMayFit(have, needed)} * kSpelledNameMayFit |
+         unsigned{AlternateInitialsMayFit(have, needed)} * kAlternateInitialsMayFit |
+         unsigned{AlternateSpelledNameMayFit(have, needed)} * kAlternateSpelledNameMayFit;
 }
 
 }  // namespace vostarel

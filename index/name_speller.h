@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "korean_spelling.h"
 #include "pinyin_tables.h"
 #include "user_dictionary.h"
 
@@ -28,6 +29,9 @@ class NameSpeller {
   // Which syllable table spells ideographs: 0, 1 or 2. Read by every
   // SpellName call, so a change applies to the next name spelled.
   int32_t TTable = 0;
+  // Which Korean keypad's consonant keys also find a Hangul name (the
+  // entries' alternate spellings); read when an entry is stored.
+  KoreanKeypad Keypad = KoreanKeypad::Cheonjiin;
 
   // Loads the dictionary from the raw bytes of the dictionary file.
   void LoadUserDictionaryBytes(const void* bytes, size_t byteCount) {

@@ -124,7 +124,7 @@ TEST_F(FilterTest, EmptyTypedStringListsNothingAndExaminesNothing) {
 }
 
 TEST_F(FilterTest, EmptySpelledFormsNeverFit) {
-  Contact(1, u"김철수", {u"010"});  // Hangul spells as nothing without a dictionary
+  Contact(1, u"Иван", {u"010"});  // Cyrillic spells as nothing without a dictionary
   for (uint32_t flags : {kSpelledName | kInitials, kSpelledName | kInitials | kSpelledAnywhere |
                                                        kInitialsAnywhere}) {
     FilterStores(index_, u"2", flags);
@@ -176,8 +176,11 @@ namespace {
 // order, and leave every entry's selected number as that would.
 TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
   std::mt19937 rng(4242);
-  const std::u16string nameUnits = u"abcdmnwxyz AB012*#-\u738B\u5C0F\uAC00";
+  // Names mix Latin, ideographs (单 has a surname reading) and Hangul (김 and
+  // 이 have surname spellings); numbers are often in international form.
+  const std::u16string nameUnits = u"abcdmnwxyz AB012*#-\u738B\u5C0F\u5355\uAC00김이준";
   const std::u16string numberUnits = u"0123456789+- *#";
+  const std::u16string countryCodes[] = {u"+82 ", u"+44 (0)", u"+1-", u"+39 ", u"+"};
   const std::u16string typedUnits = u"0123456789*#23692369";  // the names' keys more often
   auto below = [&](uint32_t n) { return std::uniform_int_distribution<uint32_t>(0, n - 1)(rng); };
   auto pick = [&](const std::u16string& units, uint32_t maxLength) {
@@ -202,6 +205,7 @@ TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
       ContactNumbers given{};
       for (int n = 0; n < 8; ++n) {
         numbers[n] = pick(numberUnits, 8);
+        if (below(3) == 0) numbers[n] = countryCodes[below(5)] + numbers[n];
         if (below(3) == 0) given[n] = numbers[n].c_str();
       }
       AddContact(index, int32_t(i), given, pick(nameUnits, 12).c_str());

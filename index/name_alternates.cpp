@@ -1,0 +1,340 @@
+#include "name_alternates.h"
+
+#include "korean_spelling.h"
+#include "name_speller.h"
+#include "pinyin_tables.h"
+#include "surname_readings.h"
+#include "text.h"
+
+namespace vostarel {
+
+namespace {
+
+bool IsAsciiLetter(char16_t unit) {
+  return (unit >= u'a' && unit <= u'z') || (unit >= u'A' && unit <= u'Z');
+}
+
+bool IsPlainKeyUnit(char16_t unit) {
+  return (unit >= u'a' && unit <= u'z') || (unit >= u'0' && unit <= u'9') || unit == u'*' ||
+         unit == u'#';
+}
+
+struct Range {
+  const char16_t* Begin = nullptr;
+  const char16_t* End = nullptr;
+};
+
+// The speller's own spelling of a unit of U+0080 or above: its dictionary
+// line's spelling, else an ideograph's syllable, else nothing.
+Range OwnSpelling(const NameSpeller& speller, char16_t unit) {
+  if (const char16_t* line = speller.Dictionary().FindLine(unit)) {
+    return {line, DictionarySpellingEnd(line)};
+  }
+  if (IsIdeograph(unit)) {
+    const char16_t* syllable = SyllableFor(speller.TTable, unit);
+    return {syllable, syllable + TextLength(syllable)};
+  }
+  return {};
+}
+
+void AppendOwn(NameSegment& segment, Range spelling) {
+  TextAppender::AtEnd(segment.Own, kSegmentSpellingCapacity).Append(spelling.Begin, spelling.End);
+  if (spelling.Begin != spelling.End) {
+    TextAppender::AtEnd(segment.OwnInitials, std::size(segment.OwnInitials))
+        .Append(spelling.Begin[0]);
+  }
+}
+
+// How many units from the start of the name its surname takes, with the
+// surname's other spellings: Korean surnames as their bearers write them, a
+// Chinese surname read as a surname. 1 when the name does not start with one.
+int SpellSurname(const NameSpeller& speller, const char16_t* name, int length,
+                 SpellingChoices& others) {
+  if (IsHangulSyllable(name[0])) {
+    const int span = KoreanSurnameLength(name) == 2 && length >= 2 ? 2 : 1;
+    SurnameChoices(name, span, others);
+    return span;
+  }
+  uint16_t rows[2] = {};
+  const int span = IsIdeograph(name[0]) ? SurnameReadingRows(name, rows) : 0;
+  if (span < 1 || span > 2 || span > length) return 1;
+  char reading[kMaxChoiceLength + 1] = {};
+  size_t used = 0;
+  for (int i = 0; i < span; ++i) {
+    const uint16_t row = rows[i] < kSyllableRowsPerTable ? rows[i] : 0;
+    const int table = speller.TTable >= 0 && speller.TTable < kSyllableTableCount ? speller.TTable : 0;
+    for (const char16_t* s = SyllableTables[table][row]; *s != 0 && used < kMaxChoiceLength; ++s) {
+      reading[used++] = static_cast<char>(*s);
+    }
+  }
+  others.Add(std::string_view(reading, used));
+  return span;
+}
+
+// The segment of the spelled character(s) at `at`, or false when they spell
+// as nothing.
+bool SegmentSpelled(const NameSpeller& speller, const char16_t* name, int length, int at,
+                    NameSegment& segment) {
+  segment.Source = NameSegment::Kind::Spelled;
+  const int span = at == 0 ? SpellSurname(speller, name, length, segment.Others) : 1;
+  if (at != 0 && IsHangulSyllable(name[at])) GivenSyllableChoices(name[at], segment.Others);
+  segment.Hangul = IsHangulSyllable(name[at]);
+  segment.Begin = static_cast<uint8_t>(at);
+  segment.End = static_cast<uint8_t>(at + span);
+  for (int i = at; i < at + span; ++i) AppendOwn(segment, OwnSpelling(speller, name[i]));
+  return segment.Own[0] != 0 || segment.Others.Count > 0;
+}
+
+// ---- Key choices of one segment --------------------------------------------
+
+inline constexpr int kMaxKeyChoices = kMaxSpellingChoices + 2;
+
+// The distinct key strings of a segment's spellings, in order.
+struct KeyChoices {
+  int Count = 0;
+  uint8_t Keys[kMaxKeyChoices][kSegmentSpellingCapacity] = {};
+
+  template <typename Unit>
+  void Add(const Unit* begin, const Unit* end) {
+    if (begin == end || Count == kMaxKeyChoices) return;
+    uint8_t keys[kSegmentSpellingCapacity] = {};
+    size_t length = 0;
+    for (; begin != end && length + 1 < kSegmentSpellingCapacity; ++begin) {
+      keys[length++] = LatticeKeyOf(static_cast<char16_t>(*begin));
+    }
+    for (int i = 0; i < Count; ++i) {
+      if (SameKeys(Keys[i], keys)) return;
+    }
+    for (size_t i = 0; i <= length; ++i) Keys[Count][i] = keys[i];
+    ++Count;
+  }
+  void AddText(const char16_t* text) { Add(text, text + TextLength(text)); }
+  void AddAscii(const char* text) {
+    const char* end = text;
+    while (*end != 0) ++end;
+    Add(text, end);
+  }
+  void AddFirst(const char16_t* text) {
+    if (text[0] != 0) Add(text, text + 1);
+  }
+
+  static bool SameKeys(const uint8_t* a, const uint8_t* b) {
+    while (*a != 0 && *a == *b) ++a, ++b;
+    return *a == *b;
+  }
+};
+
+// Every spelling of the segment.
+KeyChoices FullChoices(const NameSegment& segment) {
+  KeyChoices choices;
+  choices.AddText(segment.Own);
+  for (int i = 0; i < segment.Others.Count; ++i) choices.AddAscii(segment.Others.Text[i]);
+  return choices;
+}
+
+// What the segment adds to the initials: a word-starting letter or digit, a
+// capital, every spelling of a character that ends the name, and the first
+// unit of each spelling of one within it (for a two-syllable surname also
+// the first letters of both syllables: 남궁 "ng").
+KeyChoices InitialChoices(const NameSegment& segment, const char16_t* name, int nameLength) {
+  KeyChoices choices;
+  switch (segment.Source) {
+    case NameSegment::Kind::Plain:
+      if (segment.Initial) choices.AddText(segment.Own);
+      return choices;
+    case NameSegment::Kind::Capital:
+      choices.AddText(segment.Own);
+      return choices;
+    case NameSegment::Kind::Spelled:
+      break;
+  }
+  if (segment.End == nameLength) return FullChoices(segment);
+  if (segment.End - segment.Begin > 1) {
+    choices.AddText(segment.OwnInitials);
+    if (segment.Hangul) {
+      char16_t firsts[3] = {};
+      int count = 0;
+      for (int i = segment.Begin; i < segment.End && count < 2; ++i) {
+        SpellingChoices syllable;
+        GivenSyllableChoices(name[i], syllable);
+        if (syllable.Count > 0) firsts[count++] = static_cast<char16_t>(syllable.Text[0][0]);
+      }
+      choices.AddText(firsts);
+    }
+  } else {
+    choices.AddFirst(segment.Own);
+  }
+  for (int i = 0; i < segment.Others.Count; ++i) {
+    const char16_t first = static_cast<char16_t>(segment.Others.Text[i][0]);
+    choices.Add(&first, &first + 1);
+  }
+  return choices;
+}
+
+// Whether some segment offers a spelling the speller's own does not.
+bool OffersMore(const NameSegments& segments) {
+  for (int i = 0; i < segments.Count; ++i) {
+    const KeyChoices choices = FullChoices(segments.Items[i]);
+    if (choices.Count > 1 || (choices.Count == 1 && segments.Items[i].Own[0] == 0)) return true;
+  }
+  return false;
+}
+
+// ---- Writing records ---------------------------------------------------------
+
+// Writes records into a NameAlternates field. Room for the record's zero
+// byte and the list's end byte is always kept; a group that does not fit
+// cuts the record there, and nothing is written after a cut.
+class RecordWriter {
+ public:
+  RecordWriter(uint8_t* out, size_t capacity) : out_(out), capacity_(capacity) { Finish(); }
+
+  bool Begin(uint8_t kind) {
+    if (cut_ || !Fits(2)) return false;
+    recordStart_ = length_;
+    out_[length_++] = kind;
+    return true;
+  }
+  // Writes a fixed run, or a group of the choices; false once cut.
+  bool Add(const KeyChoices& choices) {
+    if (cut_ || choices.Count == 0) return !cut_;
+    size_t bytes = choices.Count > 1 ? choices.Count + 1 : 0;
+    for (int i = 0; i < choices.Count; ++i) bytes += Length(choices.Keys[i]);
+    if (!Fits(bytes)) {
+      cut_ = true;
+      return false;
+    }
+    if (choices.Count > 1) out_[length_++] = '{';
+    for (int i = 0; i < choices.Count; ++i) {
+      if (i > 0) out_[length_++] = '|';
+      for (const uint8_t* k = choices.Keys[i]; *k != 0; ++k) out_[length_++] = *k;
+    }
+    if (choices.Count > 1) out_[length_++] = '}';
+    return true;
+  }
+  void Add(uint8_t key) {
+    KeyChoices one;
+    const char16_t unit = key;
+    one.Add(&unit, &unit + 1);
+    Add(one);
+  }
+  // Closes the record; a record that stayed empty is taken back.
+  void End() {
+    if (length_ == recordStart_ + 1) {
+      length_ = recordStart_;
+    } else {
+      out_[length_++] = 0;
+    }
+    Finish();
+  }
+
+ private:
+  bool Fits(size_t bytes) const { return length_ + bytes + 2 <= capacity_; }
+  void Finish() {
+    if (capacity_ > 0) out_[length_ < capacity_ ? length_ : capacity_ - 1] = 0;
+  }
+  static size_t Length(const uint8_t* keys) {
+    size_t length = 0;
+    while (keys[length] != 0) ++length;
+    return length;
+  }
+
+  uint8_t* out_;
+  size_t capacity_;
+  size_t length_ = 0;
+  size_t recordStart_ = 0;
+  bool cut_ = false;
+};
+
+void WriteKeypadForm(const NameSpeller& speller, const char16_t* name,
+                     const NameSegments& segments, bool callLog, RecordWriter& out) {
+  if (!out.Begin(kAlternateSpelledName | kAlternateInitials)) return;
+  for (int i = 0; i < segments.Count; ++i) {
+    const NameSegment& segment = segments.Items[i];
+    if (!segment.Hangul) {
+      KeyChoices own;
+      own.AddText(segment.Own);
+      if (!out.Add(own)) break;
+      continue;
+    }
+    for (int unit = segment.Begin; unit < segment.End; ++unit) {
+      const char16_t key = ConsonantKey(speller.Keypad, name[unit]);
+      if (key != 0) out.Add(static_cast<uint8_t>(key));
+    }
+  }
+  if (callLog) out.Add('#');
+  out.End();
+}
+
+void WriteInitials(const char16_t* name, const NameSegments& segments, RecordWriter& out) {
+  if (!out.Begin(kAlternateInitials)) return;
+  for (int i = 0; i < segments.Count; ++i) {
+    if (!out.Add(InitialChoices(segments.Items[i], name, segments.NameLength))) break;
+  }
+  out.End();
+}
+
+void WriteFullName(const NameSegments& segments, bool callLog, RecordWriter& out) {
+  if (!out.Begin(kAlternateSpelledName)) return;
+  for (int i = 0; i < segments.Count; ++i) {
+    if (!out.Add(FullChoices(segments.Items[i]))) break;
+  }
+  if (callLog) out.Add('#');
+  out.End();
+}
+
+bool HasHangul(const NameSegments& segments) {
+  for (int i = 0; i < segments.Count; ++i) {
+    if (segments.Items[i].Hangul) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void SegmentName(const NameSpeller& speller, const char16_t* name, NameSegments& segments) {
+  segments.Count = 0;
+  int length = 0;
+  while (name != nullptr && length < kDisplayNameCapacity - 1 && name[length] != 0) ++length;
+  segments.NameLength = length;
+
+  for (int at = 0; at < length;) {
+    NameSegment& segment = segments.Items[segments.Count];
+    segment = NameSegment{};
+    const char16_t unit = name[at];
+    bool spells = true;
+    if (IsPlainKeyUnit(unit)) {
+      segment.Initial = at == 0 || !IsAsciiLetter(name[at - 1]);
+      segment.Own[0] = unit;
+    } else if (unit >= u'A' && unit <= u'Z') {
+      segment.Source = NameSegment::Kind::Capital;
+      segment.Own[0] = static_cast<char16_t>(unit + 32);
+    } else if (unit < 0x80) {
+      spells = false;  // spaces and punctuation spell as nothing
+    } else {
+      spells = SegmentSpelled(speller, name, length, at, segment);
+    }
+    if (segment.Source != NameSegment::Kind::Spelled) {
+      segment.Begin = static_cast<uint8_t>(at);
+      segment.End = static_cast<uint8_t>(at + 1);
+    }
+    at = segment.End > at ? segment.End : at + 1;
+    if (spells) ++segments.Count;
+  }
+}
+
+void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
+                     uint8_t* out, size_t capacity) {
+  RecordWriter writer(out, capacity);
+  NameSegments segments;
+  SegmentName(speller, name, segments);
+  if (speller.Keypad != KoreanKeypad::Off && HasHangul(segments)) {
+    WriteKeypadForm(speller, name, segments, callLog, writer);
+  }
+  if (OffersMore(segments)) {
+    WriteInitials(name, segments, writer);
+    WriteFullName(segments, callLog, writer);
+  }
+}
+
+}  // namespace vostarel

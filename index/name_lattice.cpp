@@ -1,0 +1,133 @@
+#include "name_lattice.h"
+
+#include <bit>
+
+#include "matchers.h"
+
+namespace vostarel {
+
+namespace {
+
+// The positions of one lattice that a match may stand on next: key bytes,
+// and the terminator once a spelling has been used up. Lattices are shorter
+// than the field that holds them, so three words cover every position.
+class PositionSet {
+ public:
+  void Add(size_t position) {
+    if (position < kWords * 64) words_[position / 64] |= uint64_t{1} << (position % 64);
+  }
+  bool Empty() const { return (words_[0] | words_[1] | words_[2]) == 0; }
+
+  template <typename Visit>
+  void ForEach(Visit visit) const {
+    for (size_t w = 0; w < kWords; ++w) {
+      for (uint64_t bits = words_[w]; bits != 0; bits &= bits - 1) {
+        visit(w * 64 + static_cast<size_t>(std::countr_zero(bits)));
+      }
+    }
+  }
+
+ private:
+  static constexpr size_t kWords = 3;
+  static_assert(kNameAlternatesCapacity <= kWords * 64);
+  uint64_t words_[kWords] = {};
+};
+
+// The byte after the group that `at` stands in (or the terminator).
+size_t AfterGroup(const uint8_t* lattice, size_t at) {
+  while (lattice[at] != 0 && lattice[at] != '}') ++at;
+  return lattice[at] == 0 ? at : at + 1;
+}
+
+// Adds where a spelling goes on once it has reached byte `at`: a key byte
+// is itself; "{" offers the first unit of each choice; "|" ends a choice, so
+// the spelling goes on after the group; the terminator is the end. Every
+// step moves forward, so malformed input cannot loop.
+void AddNext(const uint8_t* lattice, size_t at, PositionSet& into) {
+  for (;;) {
+    const uint8_t byte = lattice[at];
+    if (byte == '|') {
+      at = AfterGroup(lattice, at);
+    } else if (byte == '}') {
+      ++at;
+    } else if (byte != '{') {
+      into.Add(at);
+      return;
+    } else {
+      for (size_t choice = at + 1; lattice[choice] != 0 && lattice[choice] != '}';) {
+        if (lattice[choice] != '|') into.Add(choice);
+        while (lattice[choice] != 0 && lattice[choice] != '|' && lattice[choice] != '}') ++choice;
+        if (lattice[choice] == '|') ++choice;
+      }
+      return;
+    }
+  }
+}
+
+bool Fits(uint8_t byte, char16_t typed) { return IsLatticeKey(byte) && byte == typed; }
+
+// Follows every spelling from the positions in `active` through the typed
+// keys; true when one is still alive once the keys are used up.
+bool MatchFrom(const uint8_t* lattice, PositionSet active, const char16_t* typed) {
+  for (; *typed != 0; ++typed) {
+    PositionSet next;
+    active.ForEach([&](size_t at) {
+      if (Fits(lattice[at], *typed)) AddNext(lattice, at + 1, next);
+    });
+    if (next.Empty()) return false;
+    active = next;
+  }
+  return true;
+}
+
+}  // namespace
+
+uint8_t LatticeKeyOf(char16_t unit) {
+  if ((unit >= u'0' && unit <= u'9') || unit == u'*' || unit == u'#') return static_cast<uint8_t>(unit);
+  for (char16_t key = u'2'; key <= u'9'; ++key) {
+    if (unit >= u'a' && unit <= u'z' && KeyFits(unit, key)) return static_cast<uint8_t>(key);
+  }
+  return '?';
+}
+
+const uint8_t* NextAlternate(const uint8_t* at, AlternateRecord& record) {
+  if (at == nullptr || at[0] == 0) return nullptr;
+  record.Kind = at[0];
+  record.Lattice = at + 1;
+  const uint8_t* end = at + 1;
+  while (*end != 0) ++end;
+  return end + 1;
+}
+
+bool MatchLatticePrefix(const uint8_t* lattice, const char16_t* typed) {
+  if (*typed == 0) return true;
+  PositionSet start;
+  AddNext(lattice, 0, start);
+  return MatchFrom(lattice, start, typed);
+}
+
+bool MatchLatticeAnywhere(const uint8_t* lattice, const char16_t* typed) {
+  if (lattice[0] == 0) return false;
+  if (*typed == 0) return true;
+  // Starting at any unit: the first key is tried at every key byte.
+  PositionSet next;
+  for (size_t at = 0; lattice[at] != 0; ++at) {
+    if (Fits(lattice[at], typed[0])) AddNext(lattice, at + 1, next);
+  }
+  return !next.Empty() && MatchFrom(lattice, next, typed + 1);
+}
+
+bool MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,
+                     const char16_t* typed) {
+  AlternateRecord record;
+  for (const uint8_t* at = alternates; (at = NextAlternate(at, record)) != nullptr;) {
+    if ((record.Kind & kind) == 0) continue;
+    if (anywhere ? MatchLatticeAnywhere(record.Lattice, typed)
+                 : MatchLatticePrefix(record.Lattice, typed)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace vostarel
