@@ -9,10 +9,12 @@ passes of the working tree the ratio to the floor benchmark over the same
 store size (BM_FilterFloor/ENTRIES). CPU time is compared, not wall time: on
 a shared machine a benchmark's wall time mostly measures who else runs.
 
-    bench/compare.py [--base REV] [--filter REGEX] [--rounds N]
+    bench/compare.py [--base REV] [--filter REGEX] [--rounds N] [--same-data]
 
 The base revision is built in build/bench-base/ (kept between runs and
-rebuilt when the revision changes).
+rebuilt when the revision changes). --same-data builds the base with the
+working tree's benchmark sources (its synthetic stores and filter
+benchmarks), so that both measure the same entries when the stores changed.
 """
 
 import argparse
@@ -31,7 +33,10 @@ def run(command, **kwargs):
     return subprocess.run(command, check=True, **kwargs)
 
 
-def build_base(revision):
+BENCH_SOURCES = ("synthetic_data.h", "synthetic_data.cpp", "filter_bench.cpp")
+
+
+def build_base(revision, same_data):
     commit = run(["git", "-C", str(ROOT), "rev-parse", revision + "^{commit}"],
                  capture_output=True, text=True).stdout.strip()
     base = ROOT / "build" / "bench-base"
@@ -48,6 +53,15 @@ def build_base(revision):
         run(["cmake", "-S", str(source), "-B", str(tree), "-G", "Ninja",
              "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DCMAKE_CXX_COMPILER=g++"], stdout=subprocess.DEVNULL)
         stamp.write_text(commit)
+    for name in BENCH_SOURCES:
+        if same_data:
+            wanted = (ROOT / "bench" / name).read_bytes()
+        else:
+            wanted = run(["git", "-C", str(ROOT), "show", f"{commit}:bench/{name}"],
+                         capture_output=True).stdout
+        target = source / "bench" / name
+        if target.read_bytes() != wanted:
+            target.write_bytes(wanted)
     run(["cmake", "--build", str(tree), "--target", "vostarel_bench", "-j", "2"],
         stdout=subprocess.DEVNULL)
     return tree / "bench" / "vostarel_bench", commit[:10]
@@ -76,9 +90,11 @@ def main():
     parser.add_argument("--base", default="main", help="revision to compare with (main)")
     parser.add_argument("--filter", default="BM_Filter", help="benchmark name pattern")
     parser.add_argument("--rounds", type=int, default=5, help="runs of each program (5)")
+    parser.add_argument("--same-data", action="store_true",
+                        help="build the base with the working tree's benchmark sources")
     args = parser.parse_args()
 
-    base_program, base_commit = build_base(args.base)
+    base_program, base_commit = build_base(args.base, args.same_data)
     current_program = build_current()
     samples = {"base": {}, "current": {}}
     for _ in range(args.rounds):

@@ -79,14 +79,6 @@ void BM_LoadDictionary(benchmark::State& state) {
   state.counters["text_bytes"] = static_cast<double>(bytes.size());
 }
 
-// The file the library reads beside itself: the Revised Romanization
-// dictionary as vostarel-dict writes it.
-const std::string& HangulDictionaryBytes() {
-  static const std::string bytes =
-      dict::EncodeDictionaryFile(dict::DictionaryLines(dict::Scheme::Rr));
-  return bytes;
-}
-
 void BM_LoadHangulDictionary(benchmark::State& state) {
   const std::string& bytes = HangulDictionaryBytes();
   for (auto _ : state) {

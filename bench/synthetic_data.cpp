@@ -1,5 +1,8 @@
 #include "synthetic_data.h"
 
+#include "dictionary_file.h"
+#include "hangul_spelling.h"
+
 namespace vostarel::bench {
 
 namespace {
@@ -17,52 +20,60 @@ std::u16string Digits(std::mt19937& rng, int count) {
   return out;
 }
 
+// One number in five is in international form, as contacts synced from a
+// computer carry it.
 std::u16string Number(std::mt19937& rng) {
-  switch (std::uniform_int_distribution<int>(0, 3)(rng)) {
-    case 0: return u"010-" + Digits(rng, 4) + u"-" + Digits(rng, 4);
-    case 1: return u"+82 2 " + Digits(rng, 3) + u" " + Digits(rng, 4);
-    case 2: return u"0" + Digits(rng, 9);
+  switch (std::uniform_int_distribution<int>(0, 9)(rng)) {
+    case 0: return u"+82 10-" + Digits(rng, 4) + u"-" + Digits(rng, 4);
+    case 1: {
+      const char16_t* const kCodes[] = {u"+86 138 ", u"+1 212 ", u"+44 20 ", u"+81 3 "};
+      return kCodes[std::uniform_int_distribution<int>(0, 3)(rng)] + Digits(rng, 4) + u" " +
+             Digits(rng, 4);
+    }
+    case 2: case 3: case 4: return u"010-" + Digits(rng, 4) + u"-" + Digits(rng, 4);
+    case 5: case 6: return u"0" + Digits(rng, 9);
     default: return u"(02) " + Digits(rng, 3) + u"-" + Digits(rng, 4);
   }
 }
 
+constexpr char16_t kSurnames[] = u"김이박최정강조윤장임한오서신권황안송류전홍";
+
+std::u16string HangulName(std::mt19937& rng, int minGiven, int maxGiven) {
+  std::uniform_int_distribution<size_t> surname(0, std::size(kSurnames) - 2);
+  std::uniform_int_distribution<int> syllable(0xAC00, 0xD7A3);
+  std::u16string name(1, kSurnames[surname(rng)]);
+  for (int i = std::uniform_int_distribution<int>(minGiven, maxGiven)(rng); i > 0; --i) {
+    name.push_back(static_cast<char16_t>(syllable(rng)));
+  }
+  return name;
+}
+
+// Half the names are Korean, a fifth Latin, a fifth Chinese, the rest digits.
 std::u16string Name(std::mt19937& rng) {
   std::uniform_int_distribution<int> kind(0, 9);
   const int k = kind(rng);
-  if (k < 4) {
+  if (k < 2) {
     std::uniform_int_distribution<size_t> given(0, std::size(kGiven) - 1);
     std::uniform_int_distribution<size_t> family(0, std::size(kFamily) - 1);
     return std::u16string(kGiven[given(rng)]) + u" " + kFamily[family(rng)];
   }
-  if (k < 7) {
+  if (k < 4) {
     std::uniform_int_distribution<int> ideograph(0x4E00, 0x9FA5);
     std::u16string name;
     const int length = std::uniform_int_distribution<int>(2, 3)(rng);
     for (int i = 0; i < length; ++i) name.push_back(static_cast<char16_t>(ideograph(rng)));
     return name;
   }
-  if (k < 9) {
-    std::uniform_int_distribution<int> hangul(0xAC00, 0xD7A3);
-    std::u16string name;
-    for (int i = 0; i < 3; ++i) name.push_back(static_cast<char16_t>(hangul(rng)));
-    return name;
-  }
+  if (k < 9) return HangulName(rng, 2, 2);
   return Digits(rng, 7);
 }
 
 }  // namespace
 
 std::vector<std::u16string> MakeHangulNames(size_t count, uint32_t seed) {
-  static constexpr char16_t kSurnames[] = u"김이박최정강조윤장임한오서신권황안송류전홍";
   std::mt19937 rng(seed);
-  std::uniform_int_distribution<size_t> surname(0, std::size(kSurnames) - 2);
-  std::uniform_int_distribution<int> syllable(0xAC00, 0xD7A3);
-  std::uniform_int_distribution<int> givenLength(1, 3);
   std::vector<std::u16string> names(count);
-  for (std::u16string& name : names) {
-    name.push_back(kSurnames[surname(rng)]);
-    for (int i = givenLength(rng); i > 0; --i) name.push_back(static_cast<char16_t>(syllable(rng)));
-  }
+  for (std::u16string& name : names) name = HangulName(rng, 1, 3);
   return names;
 }
 
@@ -110,6 +121,12 @@ std::vector<unsigned char> MakeDictionaryBytes(size_t lines, uint32_t seed) {
     bytes.push_back(static_cast<unsigned char>(u & 0xFF));
     bytes.push_back(static_cast<unsigned char>(u >> 8));
   }
+  return bytes;
+}
+
+const std::string& HangulDictionaryBytes() {
+  static const std::string bytes =
+      dict::EncodeDictionaryFile(dict::DictionaryLines(dict::Scheme::Rr));
   return bytes;
 }
 

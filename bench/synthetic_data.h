@@ -13,9 +13,10 @@ struct SyntheticContact {
   std::vector<std::u16string> numbers;  // 1..4
 };
 
-// A mix of Latin names ("Alice Smith"), Chinese names of two or three
-// ideographs, Hangul names and number-only names, with one to four numbers
-// in the forms a phone book holds ("010-1234-5678", "+82 2 555 0100").
+// A mix of Hangul names (half of them), Latin names ("Alice Smith"), Chinese
+// names of two or three ideographs and number-only names, with one to four
+// numbers in the forms a phone book holds ("010-1234-5678", "(02) 555-0100",
+// and one in five in international form: "+82 10-1234-5678", "+44 20 ...").
 std::vector<SyntheticContact> MakeContacts(size_t count, uint32_t seed);
 
 // Names as they reach the speller: the display names of MakeContacts.
@@ -29,5 +30,9 @@ std::vector<std::u16string> MakeHangulNames(size_t count, uint32_t seed);
 // Hangul syllables and ideographs, as UTF-16LE file bytes with a byte-order
 // mark.
 std::vector<unsigned char> MakeDictionaryBytes(size_t lines, uint32_t seed);
+
+// The file the library reads beside itself as installed: the Revised
+// Romanization dictionary as vostarel-dict writes it.
+const std::string& HangulDictionaryBytes();
 
 }  // namespace vostarel::bench
