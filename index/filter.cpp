@@ -79,41 +79,57 @@ int32_t FirstMatchingNationalForm(const ContactEntry& entry, const char16_t* typ
   return kNoSelectedNumber;
 }
 
+FormMatch AlternateMatch(uint8_t kind, MatchedForm alone) {
+  if (kind == 0) return {};
+  return {kind == (kAlternateInitials | kAlternateSpelledName) ? MatchedForm::KeypadKeys : alone, 0};
+}
+
 // The entry's other forms, tested only after its own numbers and spelled
 // forms did not fit, so that every entry those find is found as before:
 // numbers in their national form, then the alternate initials and spelled
 // names.
-int32_t SelectByOtherForms(const ContactEntry& entry, unsigned forms, const char16_t* typed,
-                           const Tests& tests) {
+FormMatch MatchOtherForms(const ContactEntry& entry, unsigned forms, const char16_t* typed,
+                          const Tests& tests) {
   if (forms & kNumbersMayFit) {
     const int32_t slot = FirstMatchingNationalForm(entry, typed, tests.numbersAnywhere);
-    if (slot != kNoSelectedNumber) return slot;
+    if (slot != kNoSelectedNumber) return {MatchedForm::NationalNumber, slot};
   }
-  if ((forms & kAlternateInitialsMayFit) &&
-      MatchAlternates(entry.NameAlternates, kAlternateInitials, tests.initialsAnywhere, typed)) {
-    return 0;
+  if (forms & kAlternateInitialsMayFit) {
+    const FormMatch match = AlternateMatch(
+        MatchAlternates(entry.NameAlternates, kAlternateInitials, tests.initialsAnywhere, typed),
+        MatchedForm::AlternateInitials);
+    if (match.Form != MatchedForm::None) return match;
   }
-  if ((forms & kAlternateSpelledNameMayFit) &&
-      MatchAlternates(entry.NameAlternates, kAlternateSpelledName, tests.spelledAnywhere,
-                      typed)) {
-    return 0;
+  if (forms & kAlternateSpelledNameMayFit) {
+    return AlternateMatch(
+        MatchAlternates(entry.NameAlternates, kAlternateSpelledName, tests.spelledAnywhere, typed),
+        MatchedForm::AlternateSpelledName);
   }
-  return kNoSelectedNumber;
+  return {};
 }
 
-// The number slot the entry's row shows, or -1 when the entry does not fit,
-// testing only the forms in `forms` (FormsThatMayFit). Numbers are tested
-// first, so an entry that fits by number and by name shows the matching
-// number.
-int32_t SelectNumber(const ContactEntry& entry, unsigned forms, const char16_t* typed,
+// Which form fits, testing only the forms in `forms` (FormsThatMayFit).
+// Numbers are tested first, so an entry that fits by number and by name
+// shows the matching number.
+FormMatch MatchForms(const ContactEntry& entry, unsigned forms, const char16_t* typed,
                      const Tests& tests) {
   if (forms & kNumbersMayFit) {
     const int32_t slot = FirstMatchingNumber(entry, typed, tests.numbers);
-    if (slot != kNoSelectedNumber) return slot;
+    if (slot != kNoSelectedNumber) return {MatchedForm::Number, slot};
   }
-  if ((forms & kInitialsMayFit) && tests.initials(entry.NameInitials, typed)) return 0;
-  if ((forms & kSpelledNameMayFit) && tests.spelled(entry.SpelledName, typed)) return 0;
-  return SelectByOtherForms(entry, forms, typed, tests);
+  if ((forms & kInitialsMayFit) && tests.initials(entry.NameInitials, typed)) {
+    return {MatchedForm::Initials, 0};
+  }
+  if ((forms & kSpelledNameMayFit) && tests.spelled(entry.SpelledName, typed)) {
+    return {MatchedForm::SpelledName, 0};
+  }
+  return MatchOtherForms(entry, forms, typed, tests);
+}
+
+// The number slot the entry's row shows, or -1 when the entry does not fit.
+int32_t SelectNumber(const ContactEntry& entry, unsigned forms, const char16_t* typed,
+                     const Tests& tests) {
+  return MatchForms(entry, forms, typed, tests).Slot;
 }
 
 // The same, asking the digest about each form only when the forms before it
@@ -141,7 +157,7 @@ int32_t SelectNumberLazily(const ContactEntry& entry, const EntryDigest& digest,
       unsigned{AlternateSpelledNameMayFit(digest, tests.needs)} * kAlternateSpelledNameMayFit;
   if (others == 0) return kNoSelectedNumber;
   read = true;
-  return SelectByOtherForms(entry, others, typed, tests);
+  return MatchOtherForms(entry, others, typed, tests).Slot;
 }
 
 inline void Prefetch(const void* address) {
@@ -245,6 +261,30 @@ void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
                                 : FilterSparseBlock(store, begin, end, typed, tests, results);
     dense = read * 2 > end - begin;
   }
+}
+
+FormMatch FirstFittingForm(const ContactEntry& entry, const char16_t* typed, uint32_t flags) {
+  if (typed == nullptr || typed[0] == 0) return {};
+  const Tests tests = TestsFor(typed, flags);
+  const unsigned tested =
+      (tests.numbers ? kNumbersMayFit : 0u) |
+      (tests.initials ? kInitialsMayFit | kAlternateInitialsMayFit : 0u) |
+      (tests.spelled ? kSpelledNameMayFit | kAlternateSpelledNameMayFit : 0u);
+  return MatchForms(entry, tested, typed, tests);
+}
+
+const char* FormWord(MatchedForm form) {
+  switch (form) {
+    case MatchedForm::Number: return "number";
+    case MatchedForm::Initials: return "initials";
+    case MatchedForm::SpelledName: return "name";
+    case MatchedForm::NationalNumber: return "national";
+    case MatchedForm::AlternateInitials: return "other-initials";
+    case MatchedForm::AlternateSpelledName: return "other-name";
+    case MatchedForm::KeypadKeys: return "keypad";
+    case MatchedForm::None: break;
+  }
+  return "none";
 }
 
 void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags) {

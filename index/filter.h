@@ -41,4 +41,32 @@ void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
 // address-book, SIM and call-log stores in that order.
 void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags);
 
+// The forms of an entry that the typed keys can fit, in the order a pass
+// tests them: its own numbers, initials and spelled name, then its numbers in
+// national form and its alternate spellings (the Korean keypad's consonant
+// keys are alternate initials and spelled name at once).
+enum class MatchedForm : uint8_t {
+  None,
+  Number,
+  Initials,
+  SpelledName,
+  NationalNumber,
+  AlternateInitials,
+  AlternateSpelledName,
+  KeypadKeys,
+};
+
+struct FormMatch {
+  MatchedForm Form = MatchedForm::None;
+  int32_t Slot = kNoSelectedNumber;  // the slot the row shows; -1 for None
+};
+
+// Which form of the entry a pass would find it by, and the slot its row
+// would show. Changes nothing.
+FormMatch FirstFittingForm(const ContactEntry& entry, const char16_t* typed, uint32_t flags);
+
+// "number", "initials", "name", "national", "other-initials", "other-name",
+// "keypad", or "none".
+const char* FormWord(MatchedForm form);
+
 }  // namespace vostarel

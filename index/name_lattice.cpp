@@ -117,17 +117,17 @@ bool MatchLatticeAnywhere(const uint8_t* lattice, const char16_t* typed) {
   return !next.Empty() && MatchFrom(lattice, next, typed + 1);
 }
 
-bool MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,
-                     const char16_t* typed) {
+uint8_t MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,
+                        const char16_t* typed) {
   AlternateRecord record;
   for (const uint8_t* at = alternates; (at = NextAlternate(at, record)) != nullptr;) {
     if ((record.Kind & kind) == 0) continue;
     if (anywhere ? MatchLatticeAnywhere(record.Lattice, typed)
                  : MatchLatticePrefix(record.Lattice, typed)) {
-      return true;
+      return record.Kind;
     }
   }
-  return false;
+  return 0;
 }
 
 }  // namespace vostarel

@@ -63,8 +63,9 @@ bool MatchLatticePrefix(const uint8_t* lattice, const char16_t* typed);
 // lattice never fits.
 bool MatchLatticeAnywhere(const uint8_t* lattice, const char16_t* typed);
 
-// Whether a record whose kind includes `kind` fits the typed keys.
-bool MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,
-                     const char16_t* typed);
+// The kind of the first record whose kind includes `kind` and that fits the
+// typed keys, or 0 when none fits.
+uint8_t MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,
+                        const char16_t* typed);
 
 }  // namespace vostarel
