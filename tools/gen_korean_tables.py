@@ -27,9 +27,10 @@ from them.
 """
 
 import argparse
-import difflib
 import os
 import sys
+
+from generated_check import check
 
 INITIALS = "ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ"
 MEDIALS = "ㅏㅐㅑㅒㅓㅔㅕㅖㅗㅘㅙㅚㅛㅜㅝㅞㅟㅠㅡㅢㅣ"
@@ -197,26 +198,6 @@ def generate(data_dir):
     return render(surnames, rules)
 
 
-def check(expected_text, path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            actual = f.read()
-    except OSError as error:
-        print("cannot read %s: %s" % (path, error), file=sys.stderr)
-        return 1
-    if actual == expected_text:
-        return 0
-    diff = list(difflib.unified_diff(actual.splitlines(), expected_text.splitlines(),
-                                     fromfile=path, tofile="regenerated", lineterm="", n=0))
-    print("%s differs from the regenerated tables:" % path, file=sys.stderr)
-    for line in diff[:20]:
-        print("  " + line, file=sys.stderr)
-    if len(diff) > 20:
-        print("  ... %d more diff lines" % (len(diff) - 20), file=sys.stderr)
-    print("run tools/gen_korean_tables.py to regenerate it", file=sys.stderr)
-    return 1
-
-
 def main(argv):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser = argparse.ArgumentParser(description=__doc__.split("\n", 1)[0])
@@ -235,7 +216,7 @@ def main(argv):
         print("cannot build the tables: %s" % error, file=sys.stderr)
         return 1
     if args.check:
-        return check(text, args.check)
+        return check(text, args.check, "tools/gen_korean_tables.py")
     with open(args.output, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
     return 0
