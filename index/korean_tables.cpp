@@ -28,17 +28,17 @@ const KoreanSurnameRow KoreanSurnames[] = {
     {{u'\uAE40', 0}, 68, 2},  // 김
     {{u'\uB098', 0}, 70, 3},  // 나
     {{u'\uB0A8', 0}, 73, 3},  // 남
-    {{u'\uB0A8', u'\uAD81'}, 76, 4},  // 남궁
-    {{u'\uB178', 0}, 80, 3},  // 노
-    {{u'\uB2E8', 0}, 83, 3},  // 단
+    {{u'\uB0A8', u'\uAD81'}, 76, 3},  // 남궁
+    {{u'\uB178', 0}, 79, 3},  // 노
+    {{u'\uB2E8', 0}, 82, 4},  // 단
     {{u'\uB2F9', 0}, 86, 3},  // 당
     {{u'\uB3C4', 0}, 89, 4},  // 도
     {{u'\uB3C5', u'\uACE0'}, 93, 4},  // 독고
-    {{u'\uB3D9', 0}, 97, 3},  // 동
-    {{u'\uB3D9', u'\uBC29'}, 100, 2},  // 동방
-    {{u'\uB450', 0}, 102, 4},  // 두
-    {{u'\uB4F1', u'\uC815'}, 106, 2},  // 등정
-    {{u'\uB77C', 0}, 108, 4},  // 라
+    {{u'\uB3D9', 0}, 97, 4},  // 동
+    {{u'\uB3D9', u'\uBC29'}, 101, 2},  // 동방
+    {{u'\uB450', 0}, 103, 4},  // 두
+    {{u'\uB4F1', u'\uC815'}, 107, 2},  // 등정
+    {{u'\uB77C', 0}, 109, 3},  // 라
     {{u'\uB958', 0}, 112, 3},  // 류
     {{u'\uB9C8', 0}, 115, 1},  // 마
     {{u'\uB9DD', u'\uC808'}, 116, 2},  // 망절
@@ -62,120 +62,120 @@ const KoreanSurnameRow KoreanSurnames[] = {
     {{u'\uC0AC', 0}, 160, 1},  // 사
     {{u'\uC0AC', u'\uACF5'}, 161, 2},  // 사공
     {{u'\uC0C1', 0}, 163, 1},  // 상
-    {{u'\uC11C', 0}, 164, 4},  // 서
-    {{u'\uC11C', u'\uBB38'}, 168, 3},  // 서문
-    {{u'\uC11D', 0}, 171, 3},  // 석
-    {{u'\uC120', 0}, 174, 3},  // 선
-    {{u'\uC120', u'\uC6B0'}, 177, 3},  // 선우
-    {{u'\uC124', 0}, 180, 3},  // 설
-    {{u'\uC131', 0}, 183, 3},  // 성
-    {{u'\uC18C', 0}, 186, 2},  // 소
-    {{u'\uC18C', u'\uBD09'}, 188, 2},  // 소봉
-    {{u'\uC190', 0}, 190, 2},  // 손
-    {{u'\uC1A1', 0}, 192, 3},  // 송
-    {{u'\uC2B9', 0}, 195, 2},  // 승
-    {{u'\uC2DC', 0}, 197, 3},  // 시
-    {{u'\uC2E0', 0}, 200, 3},  // 신
-    {{u'\uC2EC', 0}, 203, 2},  // 심
-    {{u'\uC548', 0}, 205, 3},  // 안
-    {{u'\uC591', 0}, 208, 2},  // 양
-    {{u'\uC5B4', 0}, 210, 3},  // 어
-    {{u'\uC5B4', u'\uAE08'}, 213, 2},  // 어금
-    {{u'\uC5C4', 0}, 215, 4},  // 엄
-    {{u'\uC5EC', 0}, 219, 4},  // 여
-    {{u'\uC5F0', 0}, 223, 3},  // 연
-    {{u'\uC5FC', 0}, 226, 3},  // 염
-    {{u'\uC608', 0}, 229, 2},  // 예
-    {{u'\uC624', 0}, 231, 3},  // 오
-    {{u'\uC625', 0}, 234, 2},  // 옥
-    {{u'\uC628', 0}, 236, 1},  // 온
-    {{u'\uC655', 0}, 237, 1},  // 왕
-    {{u'\uC6A9', 0}, 238, 1},  // 용
-    {{u'\uC6B0', 0}, 239, 3},  // 우
-    {{u'\uC6D0', 0}, 242, 2},  // 원
-    {{u'\uC704', 0}, 244, 2},  // 위
-    {{u'\uC720', 0}, 246, 3},  // 유
-    {{u'\uC721', 0}, 249, 2},  // 육
-    {{u'\uC724', 0}, 251, 3},  // 윤
-    {{u'\uC740', 0}, 254, 2},  // 은
-    {{u'\uC74C', 0}, 256, 2},  // 음
-    {{u'\uC774', 0}, 258, 3},  // 이
-    {{u'\uC778', 0}, 261, 1},  // 인
-    {{u'\uC784', 0}, 262, 3},  // 임
-    {{u'\uC7A5', 0}, 265, 3},  // 장
-    {{u'\uC7A5', u'\uACE1'}, 268, 2},  // 장곡
-    {{u'\uC804', 0}, 270, 4},  // 전
-    {{u'\uC815', 0}, 274, 3},  // 정
-    {{u'\uC81C', 0}, 277, 3},  // 제
-    {{u'\uC81C', u'\uAC08'}, 280, 2},  // 제갈
-    {{u'\uC870', 0}, 282, 4},  // 조
-    {{u'\uC88C', 0}, 286, 2},  // 좌
-    {{u'\uC8FC', 0}, 288, 3},  // 주
-    {{u'\uC9C0', 0}, 291, 3},  // 지
-    {{u'\uC9C4', 0}, 294, 2},  // 진
-    {{u'\uCC28', 0}, 296, 2},  // 차
-    {{u'\uCC44', 0}, 298, 3},  // 채
-    {{u'\uCC9C', 0}, 301, 3},  // 천
-    {{u'\uCD5C', 0}, 304, 2},  // 최
-    {{u'\uCD94', 0}, 306, 2},  // 추
-    {{u'\uD0C1', 0}, 308, 2},  // 탁
-    {{u'\uD0DC', 0}, 310, 3},  // 태
-    {{u'\uD33D', 0}, 313, 2},  // 팽
-    {{u'\uD3B8', 0}, 315, 3},  // 편
-    {{u'\uD45C', 0}, 318, 2},  // 표
-    {{u'\uD53C', 0}, 320, 2},  // 피
-    {{u'\uD558', 0}, 322, 2},  // 하
-    {{u'\uD55C', 0}, 324, 3},  // 한
-    {{u'\uD568', 0}, 327, 2},  // 함
-    {{u'\uD5C8', 0}, 329, 4},  // 허
-    {{u'\uD604', 0}, 333, 3},  // 현
-    {{u'\uD615', 0}, 336, 3},  // 형
-    {{u'\uD638', 0}, 339, 1},  // 호
-    {{u'\uD64D', 0}, 340, 3},  // 홍
-    {{u'\uD669', 0}, 343, 3},  // 황
-    {{u'\uD669', u'\uBAA9'}, 346, 1},  // 황목
-    {{u'\uD669', u'\uBCF4'}, 347, 2},  // 황보
+    {{u'\uC11C', 0}, 164, 3},  // 서
+    {{u'\uC11C', u'\uBB38'}, 167, 3},  // 서문
+    {{u'\uC11D', 0}, 170, 3},  // 석
+    {{u'\uC120', 0}, 173, 3},  // 선
+    {{u'\uC120', u'\uC6B0'}, 176, 3},  // 선우
+    {{u'\uC124', 0}, 179, 3},  // 설
+    {{u'\uC131', 0}, 182, 3},  // 성
+    {{u'\uC18C', 0}, 185, 2},  // 소
+    {{u'\uC18C', u'\uBD09'}, 187, 2},  // 소봉
+    {{u'\uC190', 0}, 189, 2},  // 손
+    {{u'\uC1A1', 0}, 191, 3},  // 송
+    {{u'\uC2B9', 0}, 194, 2},  // 승
+    {{u'\uC2DC', 0}, 196, 3},  // 시
+    {{u'\uC2E0', 0}, 199, 3},  // 신
+    {{u'\uC2EC', 0}, 202, 2},  // 심
+    {{u'\uC548', 0}, 204, 3},  // 안
+    {{u'\uC591', 0}, 207, 2},  // 양
+    {{u'\uC5B4', 0}, 209, 3},  // 어
+    {{u'\uC5B4', u'\uAE08'}, 212, 2},  // 어금
+    {{u'\uC5C4', 0}, 214, 4},  // 엄
+    {{u'\uC5EC', 0}, 218, 4},  // 여
+    {{u'\uC5F0', 0}, 222, 3},  // 연
+    {{u'\uC5FC', 0}, 225, 3},  // 염
+    {{u'\uC608', 0}, 228, 2},  // 예
+    {{u'\uC624', 0}, 230, 3},  // 오
+    {{u'\uC625', 0}, 233, 2},  // 옥
+    {{u'\uC628', 0}, 235, 1},  // 온
+    {{u'\uC655', 0}, 236, 1},  // 왕
+    {{u'\uC6A9', 0}, 237, 1},  // 용
+    {{u'\uC6B0', 0}, 238, 3},  // 우
+    {{u'\uC6D0', 0}, 241, 2},  // 원
+    {{u'\uC704', 0}, 243, 2},  // 위
+    {{u'\uC720', 0}, 245, 3},  // 유
+    {{u'\uC721', 0}, 248, 2},  // 육
+    {{u'\uC724', 0}, 250, 3},  // 윤
+    {{u'\uC740', 0}, 253, 2},  // 은
+    {{u'\uC74C', 0}, 255, 2},  // 음
+    {{u'\uC774', 0}, 257, 3},  // 이
+    {{u'\uC778', 0}, 260, 1},  // 인
+    {{u'\uC784', 0}, 261, 3},  // 임
+    {{u'\uC7A5', 0}, 264, 3},  // 장
+    {{u'\uC7A5', u'\uACE1'}, 267, 2},  // 장곡
+    {{u'\uC804', 0}, 269, 3},  // 전
+    {{u'\uC815', 0}, 272, 3},  // 정
+    {{u'\uC81C', 0}, 275, 3},  // 제
+    {{u'\uC81C', u'\uAC08'}, 278, 2},  // 제갈
+    {{u'\uC870', 0}, 280, 4},  // 조
+    {{u'\uC88C', 0}, 284, 2},  // 좌
+    {{u'\uC8FC', 0}, 286, 3},  // 주
+    {{u'\uC9C0', 0}, 289, 3},  // 지
+    {{u'\uC9C4', 0}, 292, 2},  // 진
+    {{u'\uCC28', 0}, 294, 2},  // 차
+    {{u'\uCC44', 0}, 296, 3},  // 채
+    {{u'\uCC9C', 0}, 299, 3},  // 천
+    {{u'\uCD5C', 0}, 302, 2},  // 최
+    {{u'\uCD94', 0}, 304, 2},  // 추
+    {{u'\uD0C1', 0}, 306, 2},  // 탁
+    {{u'\uD0DC', 0}, 308, 3},  // 태
+    {{u'\uD33D', 0}, 311, 2},  // 팽
+    {{u'\uD3B8', 0}, 313, 3},  // 편
+    {{u'\uD45C', 0}, 316, 2},  // 표
+    {{u'\uD53C', 0}, 318, 2},  // 피
+    {{u'\uD558', 0}, 320, 2},  // 하
+    {{u'\uD55C', 0}, 322, 3},  // 한
+    {{u'\uD568', 0}, 325, 2},  // 함
+    {{u'\uD5C8', 0}, 327, 4},  // 허
+    {{u'\uD604', 0}, 331, 3},  // 현
+    {{u'\uD615', 0}, 334, 3},  // 형
+    {{u'\uD638', 0}, 337, 1},  // 호
+    {{u'\uD64D', 0}, 338, 3},  // 홍
+    {{u'\uD669', 0}, 341, 3},  // 황
+    {{u'\uD669', u'\uBAA9'}, 344, 1},  // 황목
+    {{u'\uD669', u'\uBCF4'}, 345, 2},  // 황보
 };
 const int KoreanSurnameCount = 128;
 
 const char* const KoreanSurnameSpellings[] = {
     "ka", "kah", "kha", "ga", "kan", "khan", "kahn", "gan", "kal", "gar",
-    "karl", "gal", "kam", "kahm", "gam", "kang", "kahng", "kwang", "gang",
+    "karl", "gal", "kam", "kahm", "kang", "kang", "kahng", "kwang", "gang",
     "kangjun", "kangjon", "gangjeon", "kyun", "kyon", "kyeon", "gyeon", "kyung",
     "kyong", "kyoung", "gyeong", "kye", "kae", "kay", "gye", "ko", "koh", "goh",
     "go", "kong", "kohng", "ghong", "gong", "kwak", "kwag", "kwack", "gwak",
     "koo", "ku", "goo", "gu", "kook", "kuk", "gook", "guk", "kwon", "kweon",
-    "gwon", "keum", "kum", "geum", "ki", "kee", "key", "gi", "gil", "kil",
+    "kwun", "keum", "kum", "geum", "ki", "kee", "key", "gi", "gil", "kil",
     "gill", "gihl", "kim", "gim", "na", "ra", "la", "nam", "nahm", "nham",
-    "namgung", "namkung", "namkoong", "namgoong", "noh", "no", "roh", "dan",
-    "tan", "dahn", "dang", "tang", "dhang", "do", "doh", "dho", "to", "dokko",
-    "tokko", "dockko", "dokgo", "dong", "tong", "dhong", "dongbang", "tongbang",
-    "doo", "tu", "do", "du", "deungjeong", "tungjong", "ra", "na", "la", "rha",
-    "ryu", "yoo", "yu", "ma", "mangjeol", "mangjol", "maeng", "meng", "myung",
+    "namgung", "namkung", "namkoong", "noh", "no", "roh", "dan", "tan", "dahn",
+    "dhan", "dang", "tang", "dhang", "do", "doh", "dho", "to", "dokko", "tokko",
+    "dockko", "dokgo", "dong", "tong", "dhong", "doung", "dongbang", "tongbang",
+    "doo", "tu", "do", "du", "deungjeong", "tungjong", "ra", "na", "la", "ryu",
+    "yoo", "yu", "ma", "mangjeol", "mangjol", "maeng", "meng", "myung",
     "myeong", "myong", "mo", "moh", "mok", "moon", "mun", "mon", "min", "park",
     "bak", "pak", "ban", "pan", "bahn", "bang", "pang", "bae", "pae", "bai",
     "baek", "paik", "paek", "back", "bum", "beom", "pom", "byun", "byeon",
     "pyon", "bok", "pok", "bong", "pong", "boo", "bu", "pu", "bin", "pin", "sa",
-    "sagong", "sakong", "sang", "seo", "suh", "su", "so", "seomun", "somun",
-    "suhmoon", "seok", "suk", "sok", "sun", "seon", "son", "sunwoo", "seonu",
-    "sonu", "seol", "sul", "sol", "sung", "seong", "song", "so", "soh",
-    "sobong", "sopong", "son", "sohn", "song", "soung", "sung", "seung", "sung",
-    "si", "shi", "see", "shin", "sin", "shinn", "shim", "sim", "ahn", "an",
-    "ann", "yang", "ryang", "eo", "uh", "o", "eogeum", "okum", "um", "eom",
-    "uhm", "om", "yeo", "yoh", "yu", "yo", "yeon", "yun", "yon", "yum", "yeom",
-    "yom", "ye", "yeh", "oh", "o", "oe", "ok", "ohk", "on", "wang", "yong",
-    "woo", "u", "wu", "won", "weon", "wi", "wee", "yoo", "yu", "you", "yook",
-    "yuk", "yoon", "yun", "youn", "eun", "un", "eum", "um", "lee", "yi", "i",
-    "in", "lim", "im", "yim", "jang", "chang", "jahng", "janggok", "changgok",
-    "jeon", "jun", "chun", "chon", "jung", "jeong", "chung", "je", "jae", "che",
-    "jegal", "chegal", "cho", "joe", "joh", "jo", "jwa", "chwa", "joo", "ju",
-    "chu", "ji", "jee", "chi", "jin", "chin", "cha", "char", "chae", "chai",
-    "che", "chun", "cheon", "chon", "choi", "choe", "choo", "chu", "tak",
-    "tahk", "tae", "tai", "thae", "paeng", "peng", "pyun", "pyeon", "pyon",
-    "pyo", "pyoh", "pi", "pee", "ha", "hah", "han", "hahn", "hann", "ham",
-    "hahm", "heo", "huh", "hur", "ho", "hyun", "hyeon", "hyon", "hyung",
-    "hyeong", "hyong", "ho", "hong", "houng", "hyong", "hwang", "whang",
-    "hoang", "hwangmok", "hwangbo", "whangbo",
+    "sagong", "sakong", "sang", "suh", "so", "su", "seomun", "somun", "suhmoon",
+    "seok", "suk", "sok", "sun", "seon", "son", "sunwoo", "seonu", "sonu",
+    "seol", "sul", "sol", "sung", "seong", "song", "so", "soh", "sobong",
+    "sopong", "son", "sohn", "song", "soung", "sung", "seung", "sung", "si",
+    "shi", "see", "shin", "sin", "shinn", "shim", "sim", "ahn", "an", "ann",
+    "yang", "ryang", "eo", "uh", "o", "eogeum", "okum", "um", "eom", "uhm",
+    "om", "yeo", "yoh", "yu", "yo", "yeon", "yun", "yon", "yum", "yeom", "yom",
+    "ye", "yeh", "oh", "o", "oe", "ok", "ohk", "on", "wang", "yong", "woo", "u",
+    "wu", "won", "weon", "wi", "wee", "yoo", "yu", "you", "yook", "yuk", "yoon",
+    "yun", "youn", "eun", "un", "eum", "um", "lee", "yi", "i", "in", "lim",
+    "im", "yim", "chang", "jahng", "jhang", "janggok", "changgok", "jun",
+    "chun", "chon", "jung", "jeong", "chung", "je", "jae", "che", "jegal",
+    "chegal", "cho", "joe", "joh", "jo", "jwa", "chwa", "joo", "ju", "chu",
+    "ji", "jee", "chi", "jin", "chin", "cha", "char", "chae", "chai", "che",
+    "chun", "cheon", "chon", "choi", "choe", "choo", "chu", "tak", "tahk",
+    "tae", "tai", "thae", "paeng", "peng", "pyun", "pyeon", "pyon", "pyo",
+    "pyoh", "pi", "pee", "ha", "hah", "han", "hahn", "hann", "ham", "hahm",
+    "heo", "huh", "hur", "ho", "hyun", "hyeon", "hyon", "hyung", "hyeong",
+    "hyong", "ho", "hong", "houng", "hyong", "hwang", "whang", "hoang",
+    "hwangmok", "hwangbo", "whangbo",
 };
 
 const KoreanJamoChoice KoreanInitialChoices[] = {
