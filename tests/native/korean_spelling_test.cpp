@@ -99,7 +99,7 @@ TEST(KoreanSurnames, TheSurnameAtTheStartAndItsSpellings) {
   EXPECT_EQ(KoreanSurnameLength(nullptr), 0);
 }
 
-TEST(KoreanSurnames, EveryTabledSurnameEndsInItsRomanizationAndCoversTheCommonOnes) {
+TEST(KoreanSurnames, EveryTabledSurnameLeadsWithItsSpellingsAndKeepsItsRomanization) {
   int oneSyllable = 0;
   for (int i = 0; i < KoreanSurnameCount; ++i) {
     const KoreanSurnameRow& row = KoreanSurnames[i];
