@@ -1,5 +1,6 @@
 #include "name_alternates.h"
 
+#include "hangul.h"
 #include "korean_spelling.h"
 #include "name_speller.h"
 #include "pinyin_tables.h"

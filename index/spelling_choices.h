@@ -7,6 +7,8 @@
 
 namespace vostarel {
 
+// A Hangul syllable has at most 2 initial and 4 vowel spellings (경: g k
+// times yeo you yu yo); a surname at most 7 listed spellings and its RR.
 inline constexpr int kMaxSpellingChoices = 8;
 // Longest choice in units, terminator excluded.
 inline constexpr int kMaxChoiceLength = 12;

@@ -113,11 +113,12 @@ TEST(HangulDictionary, KeypadSchemesGiveTheKeyOfTheInitialConsonant) {
       {u'타', '6', '2'}, {u'파', '7', '5'}, {u'하', '8', '8'},
   };
   for (const Key& key : keys) {
-    const Jamo initial = Decompose(key.syllable);
+    const HangulJamo initial = DecomposeHangul(key.syllable);
     // Every syllable with that initial, whatever its vowel and final.
-    for (int rest = 0; rest < kMedialCount * kFinalCount; ++rest) {
+    for (int rest = 0; rest < kHangulMedialCount * kHangulFinalCount; ++rest) {
       const auto syllable =
-          static_cast<char16_t>(kFirstSyllable + initial.Initial * kMedialCount * kFinalCount + rest);
+          static_cast<char16_t>(kFirstHangulSyllable +
+                                 initial.Initial * kHangulMedialCount * kHangulFinalCount + rest);
       ASSERT_EQ(SpellSyllable(Scheme::Cheonjiin, syllable), std::string(1, key.cheonjiin));
       ASSERT_EQ(SpellSyllable(Scheme::Naratgeul, syllable), std::string(1, key.naratgeul));
     }
