@@ -93,12 +93,13 @@ The output is deterministic: it depends only on the Unihan file.
 
 import argparse
 import bz2
-import difflib
 import io
 import os
 import sys
 import unicodedata
 from collections import defaultdict
+
+import generated_source
 
 FIRST_IDEOGRAPH = 0x4E00
 LAST_IDEOGRAPH = 0x9FA5
@@ -119,7 +120,7 @@ OTHER_FIELDS = ("kJapaneseKun", "kJapaneseOn")
 
 NOT_SPELLED = frozenset({"kei", "rua", "n", "ng", "nun"})
 
-EXIT_SKIP = 77
+EXIT_SKIP = generated_source.EXIT_SKIP
 
 # Tables 1 and 2: respelling rules (see the module documentation).
 PINYIN_INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l",
@@ -398,31 +399,6 @@ def generate(source):
     return render(syllables, index, version)
 
 
-def check(expected_text, path):
-    try:
-        with open(path, encoding="utf-8") as f:
-            actual = f.read()
-    except OSError as error:
-        print("cannot read %s: %s" % (path, error), file=sys.stderr)
-        return 1
-    if actual == expected_text:
-        return 0
-    diff = list(difflib.unified_diff(
-        actual.splitlines(), expected_text.splitlines(),
-        fromfile=path, tofile="regenerated", lineterm="", n=0))
-    changed = sum(1 for line in diff
-                  if line[:1] in "+-" and not line.startswith(("+++", "---")))
-    print("%s differs from the regenerated tables (%d changed lines):"
-          % (path, changed), file=sys.stderr)
-    limit = 20
-    for line in diff[:limit]:
-        print("  " + line, file=sys.stderr)
-    if len(diff) > limit:
-        print("  ... %d more diff lines" % (len(diff) - limit), file=sys.stderr)
-    print("run tools/gen_pinyin_tables.py to regenerate it", file=sys.stderr)
-    return 1
-
-
 def main(argv):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     parser = argparse.ArgumentParser(description=__doc__.split("\n", 1)[0])
@@ -448,9 +424,9 @@ def main(argv):
         print("cannot build the tables: %s" % error, file=sys.stderr)
         return 1
     if args.check:
-        return check(text, args.check)
-    with open(args.output, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+        return generated_source.check(
+            text, args.check, "run tools/gen_pinyin_tables.py to regenerate it")
+    generated_source.write(text, args.output)
     return 0
 
 
