@@ -111,8 +111,8 @@ def fetch(package, cache):
             raise SourceMissing("npm pack %s@%s wrote no %s" % (name, version, tarball))
     actual = integrity_of(tarball)
     if actual != integrity:
-        raise ValueError("%s has checksum sha512-%s, expected sha512-%s"
-                         % (tarball, actual, integrity))
+        raise ValueError("%s has checksum sha512-%s, expected sha512-%s (delete it to"
+                         " fetch it again)" % (tarball, actual, integrity))
     with tarfile.open(tarball, "r:gz") as archive:
         text = archive.extractfile(member).read().decode("utf-8")
     return text.replace("\r\n", "\n")
@@ -228,7 +228,8 @@ def traditional_forms(surnames, entries):
 
 
 def choose(pro, other, entries, rows, index):
-    """The surnames to write: [(surname, [row, ...], note)], sorted."""
+    """The surnames to write, sorted: [(surname, [row, ...], [syllable, ...],
+    [the table's syllable, ...])]."""
     row_of = {syllable: number for number, syllable in enumerate(rows)
               if FIRST_SYLLABLE_ROW <= number <= LAST_SYLLABLE_ROW}
     surnames = {}
@@ -258,10 +259,9 @@ def choose(pro, other, entries, rows, index):
         syllables = surnames[surname]
         differs = syllables != table_reading(surname)
         if surname in singles or (len(surname) == 2 and (differs or surname[0] in singles)):
-            kept.append((surname, [row_of[s] for s in syllables],
-                         "%s (table: %s)" % (" ".join(syllables),
-                                             " ".join(table_reading(surname)))))
-    return kept, surnames
+            kept.append((surname, [row_of[s] for s in syllables], syllables,
+                         table_reading(surname)))
+    return kept
 
 
 # --- writing --------------------------------------------------------------
@@ -284,18 +284,19 @@ def render(kept, sources):
         "// Sorted by ideograph.",
         "constexpr SingleSurname kSingleSurnames[] = {",
     ]
-    for surname, row_numbers, note in singles:
-        out.append("    {u'\\u%04X', %3d},  // %s %s" % (ord(surname), row_numbers[0], surname, note))
+    for surname, row_numbers, syllables, table in singles:
+        out.append("    {u'\\u%04X', %3d},  // %s %s (table: %s)"
+                   % (ord(surname), row_numbers[0], surname, syllables[0], table[0]))
     out += [
         "};",
         "",
         "// Sorted by first ideograph, then second.",
         "constexpr CompoundSurname kCompoundSurnames[] = {",
     ]
-    for surname, row_numbers, note in compounds:
-        out.append("    {u'\\u%04X', u'\\u%04X', {%3d, %3d}},  // %s %s"
+    for surname, row_numbers, syllables, table in compounds:
+        out.append("    {u'\\u%04X', u'\\u%04X', {%3d, %3d}},  // %s %s (table: %s)"
                    % (ord(surname[0]), ord(surname[1]), row_numbers[0], row_numbers[1],
-                      surname, note))
+                      surname, " ".join(syllables), " ".join(table)))
     out += [
         "};",
         "",
@@ -317,8 +318,8 @@ def report(kept, pro, other, entries):
             for form in (traditional, simplified):
                 cedict.setdefault(form, set()).add(" ".join(cedict_syllables(pinyin)))
     confirmed, other_reading, absent = [], [], []
-    for surname, _, note in kept:
-        reading = note.split(" (", 1)[0]
+    for surname, _, syllables, _ in kept:
+        reading = " ".join(syllables)
         readings = cedict.get(surname, set())
         if reading in readings:
             confirmed.append(surname)
@@ -355,15 +356,14 @@ def main(argv):
 
     try:
         texts = [fetch(package, args.cache) for package in PACKAGES]
-    except SourceMissing as missing:
-        print("surname sources not available: %s" % missing, file=sys.stderr)
-        return generated_source.EXIT_SKIP if args.check else 2
-    try:
         pro = parse_pinyin_pro(texts[0])
         other = parse_pinyin(texts[1])
         entries = parse_cc_cedict(texts[2])
         rows, index = read_pinyin_tables(PINYIN_TABLES)
-        kept, _ = choose(pro, other, entries, rows, index)
+        kept = choose(pro, other, entries, rows, index)
+    except SourceMissing as missing:
+        print("surname sources not available: %s" % missing, file=sys.stderr)
+        return generated_source.EXIT_SKIP if args.check else 2
     except ValueError as error:
         print("cannot build the surname table: %s" % error, file=sys.stderr)
         return 1
