@@ -30,7 +30,7 @@ import argparse
 import os
 import sys
 
-from generated_check import check
+import generated_source
 
 INITIALS = "ㄱㄲㄴㄷㄸㄹㅁㅂㅃㅅㅆㅇㅈㅉㅊㅋㅌㅍㅎ"
 MEDIALS = "ㅏㅐㅑㅒㅓㅔㅕㅖㅗㅘㅙㅚㅛㅜㅝㅞㅟㅠㅡㅢㅣ"
@@ -216,9 +216,9 @@ def main(argv):
         print("cannot build the tables: %s" % error, file=sys.stderr)
         return 1
     if args.check:
-        return check(text, args.check, "tools/gen_korean_tables.py")
-    with open(args.output, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+        return generated_source.check(
+            text, args.check, "run tools/gen_korean_tables.py to regenerate it")
+    generated_source.write(text, args.output)
     return 0
 
 

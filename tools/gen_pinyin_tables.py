@@ -99,7 +99,7 @@ import sys
 import unicodedata
 from collections import defaultdict
 
-from generated_check import check
+import generated_source
 
 FIRST_IDEOGRAPH = 0x4E00
 LAST_IDEOGRAPH = 0x9FA5
@@ -120,7 +120,7 @@ OTHER_FIELDS = ("kJapaneseKun", "kJapaneseOn")
 
 NOT_SPELLED = frozenset({"kei", "rua", "n", "ng", "nun"})
 
-EXIT_SKIP = 77
+EXIT_SKIP = generated_source.EXIT_SKIP
 
 # Tables 1 and 2: respelling rules (see the module documentation).
 PINYIN_INITIALS = ("zh", "ch", "sh", "b", "p", "m", "f", "d", "t", "n", "l",
@@ -424,9 +424,9 @@ def main(argv):
         print("cannot build the tables: %s" % error, file=sys.stderr)
         return 1
     if args.check:
-        return check(text, args.check, "tools/gen_pinyin_tables.py")
-    with open(args.output, "w", encoding="utf-8", newline="\n") as f:
-        f.write(text)
+        return generated_source.check(
+            text, args.check, "run tools/gen_pinyin_tables.py to regenerate it")
+    generated_source.write(text, args.output)
     return 0
 
 

@@ -19,9 +19,16 @@ packages=(
   g++-mingw-w64-i686-posix              # the 32-bit Windows build (windows32)
   wine64 xvfb xauth                     # running the Windows build
   unicode-data python3                  # table generation
+  libphonenumber-dev                    # the calling-code table's generator
   imagemagick fonts-noto-cjk zip        # screenshots and their glyphs; release archives
 )
 wine32_packages=(wine32:i386)           # running the 32-bit Windows build
+# The surname table's generator fetches its sources with npm. Machines that
+# come with Node.js from elsewhere have npm already (and Debian's npm package
+# would conflict with it); the others get Debian's.
+if ! command -v npm >/dev/null 2>&1; then
+  packages+=(npm)
+fi
 
 is_installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
