@@ -85,7 +85,7 @@ void BM_FilterFloor(benchmark::State& state) {
       const uint32_t count = store->Count();
       for (uint32_t i = 0; i < count; ++i) {
         if (i + 32 < count) __builtin_prefetch(&(*store)[i + 32].SelectedNumber);
-        sum += store->Digest(i).Initials + static_cast<uint32_t>((*store)[i].SelectedNumber);
+        sum += store->Digest(i).Initials[0] + static_cast<uint32_t>((*store)[i].SelectedNumber);
       }
     }
     benchmark::DoNotOptimize(sum);

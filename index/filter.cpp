@@ -143,18 +143,20 @@ int32_t SelectNumberLazily(const ContactEntry& entry, const EntryDigest& digest,
     const int32_t slot = FirstMatchingNumber(entry, typed, tests.numbers);
     if (slot != kNoSelectedNumber) return slot;
   }
-  if (InitialsMayFit(digest, tests.needs)) {
+  const bool initials = InitialsMayFit(digest, tests.needs);
+  if (initials) {
     read = true;
     if (tests.initials(entry.NameInitials, typed)) return 0;
   }
-  if (SpelledNameMayFit(digest, tests.needs)) {
+  const bool spelled = SpelledNameMayFit(digest, tests.needs);
+  if (spelled) {
     read = true;
     if (tests.spelled(entry.SpelledName, typed)) return 0;
   }
   const unsigned others =
       unsigned{numbers} * kNumbersMayFit |
-      unsigned{AlternateInitialsMayFit(digest, tests.needs)} * kAlternateInitialsMayFit |
-      unsigned{AlternateSpelledNameMayFit(digest, tests.needs)} * kAlternateSpelledNameMayFit;
+      unsigned{initials && HasAlternateInitials(digest)} * kAlternateInitialsMayFit |
+      unsigned{spelled && HasAlternateSpelledName(digest)} * kAlternateSpelledNameMayFit;
   if (others == 0) return kNoSelectedNumber;
   read = true;
   return MatchOtherForms(entry, others, typed, tests).Slot;

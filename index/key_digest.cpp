@@ -33,77 +33,93 @@ void AddDigitPair(uint64_t (&words)[2], int first, int second) {
   AddNumberBit(words, kNumberPairBits + first * 10 + second);
 }
 
-// Text word.
+// Text words.
+using TextWords = uint64_t[2];
 constexpr int kTextStartBits = 13;
 constexpr int kTextPairBits = 26;
-constexpr int kTextPairSlots = 37;
+constexpr int kOtherCode = 12;  // a unit that fits no key
+constexpr int kTrigramCodes = 12;  // "0".."9", "*", "#"
+constexpr int kTrigramSlots = 127;
 
-uint64_t TextPairBit(int first, int second) {
-  return Bit(kTextPairBits + (first * 10 + second) % kTextPairSlots);
-}
+void SetBit(TextWords& words, int index) { words[index / 64] |= Bit(index % 64); }
 
 bool IsDigitCode(int code) { return code >= 0 && code <= 9; }
 
-// The key and key-pair bits of a text word. Every text unit that fits a
-// typed unit has that typed unit's key code, so a typed string needs the
-// same bits of a text that fits it.
-uint64_t KeysAndPairsOf(const char16_t* text) {
-  uint64_t word = 0;
-  int previous = kNone;
-  for (; *text != 0; ++text) {
-    const int code = KeyCodeOf(*text);
-    word |= Bit(code);
-    if (IsDigitCode(previous) && IsDigitCode(code)) word |= TextPairBit(previous, code);
-    previous = code;
+int TrigramBit(int a, int b, int c) {
+  const uint32_t triple = static_cast<uint32_t>((a * kTrigramCodes + b) * kTrigramCodes + c);
+  return static_cast<int>(((triple * 2654435761u) >> 8) % kTrigramSlots);
+}
+
+// Sets the bits of one spelled form from its key codes in order. A lattice
+// is walked with its groups: each choice starts from what stood before the
+// group, and what follows the group may follow any choice. Kept: the codes
+// that may stand right before the next unit, the pairs of codes that may
+// stand right before it, and whether a spelling may start there.
+class FormBits {
+ public:
+  FormBits(TextWords& words, TextWords& trigrams) : words_(words), trigrams_(trigrams) {}
+
+  void Unit(int code) {
+    SetBit(words_, code);
+    if (now_.atStart) SetBit(words_, kTextStartBits + code);
+    State next;
+    next.atStart = false;
+    if (code != kOtherCode) {
+      for (unsigned before = now_.codes; before != 0; before &= before - 1) {
+        const int a = std::countr_zero(before);
+        if (IsDigitCode(a) && IsDigitCode(code)) SetBit(words_, kTextPairBits + a * 10 + code);
+        if (a != kOtherCode) next.pairs[a] |= 1u << code;
+      }
+      for (int a = 0; a < kTrigramCodes; ++a) {
+        for (unsigned b = now_.pairs[a]; b != 0; b &= b - 1) {
+          SetBit(trigrams_, TrigramBit(a, std::countr_zero(b), code));
+        }
+      }
+      next.codes = 1u << code;
+    }
+    now_ = next;
   }
-  return word;
+  void OpenGroup() {
+    before_ = now_;
+    after_ = State{};
+    after_.atStart = false;
+  }
+  void EndChoice(bool lastChoice) {
+    after_.codes |= now_.codes;
+    after_.atStart = after_.atStart || now_.atStart;
+    for (int a = 0; a < kTrigramCodes; ++a) after_.pairs[a] |= now_.pairs[a];
+    now_ = lastChoice ? after_ : before_;
+  }
+
+ private:
+  struct State {
+    unsigned codes = 0;                  // bit per code
+    unsigned pairs[kTrigramCodes] = {};  // pairs[a] bit b: codes a, b in a row
+    bool atStart = true;
+  };
+  TextWords& words_;
+  TextWords& trigrams_;
+  State now_, before_, after_;
+};
+
+void AddText(TextWords& words, TextWords& trigrams, const char16_t* text) {
+  FormBits bits(words, trigrams);
+  for (; *text != 0; ++text) bits.Unit(KeyCodeOf(*text));
 }
 
-uint64_t StartOf(const char16_t* text) {
-  return text[0] != 0 ? Bit(kTextStartBits + KeyCodeOf(text[0])) : 0;
-}
-
-// The text word of a key lattice: the keys of all its units, the first keys
-// of its spellings, and the key pairs that stand side by side in one of them
-// (across a group: each choice's last key with what follows the group).
-uint64_t LatticeWord(const uint8_t* lattice) {
-  uint64_t word = 0;
-  // Key codes that may stand right before the current byte, and whether a
-  // spelling may start there; the same before and after the open group.
-  unsigned previous = 0;
-  bool atStart = true;
-  unsigned groupBefore = 0, groupAfter = 0;
-  bool groupBeforeStart = false, groupAfterStart = false;
+// The bits of a key lattice (name_lattice.h); it marks the entry as having
+// alternate spellings of this kind.
+void AddLattice(TextWords& words, TextWords& trigrams, const uint8_t* lattice) {
+  FormBits bits(words, trigrams);
   for (; *lattice != 0; ++lattice) {
     switch (*lattice) {
-      case '{':
-        groupBefore = previous;
-        groupBeforeStart = atStart;
-        groupAfter = 0;
-        groupAfterStart = false;
-        break;
-      case '|':
-      case '}':
-        groupAfter |= previous;
-        groupAfterStart = groupAfterStart || atStart;
-        previous = *lattice == '|' ? groupBefore : groupAfter;
-        atStart = *lattice == '|' ? groupBeforeStart : groupAfterStart;
-        break;
-      default: {
-        const int code = KeyCodeOf(*lattice);
-        word |= Bit(code);
-        if (atStart) word |= Bit(kTextStartBits + code);
-        if (IsDigitCode(code)) {
-          for (unsigned before = previous & 0x3FF; before != 0; before &= before - 1) {
-            word |= TextPairBit(std::countr_zero(before), code);
-          }
-        }
-        previous = 1u << code;
-        atStart = false;
-      }
+      case '{': bits.OpenGroup(); break;
+      case '|': bits.EndChoice(false); break;
+      case '}': bits.EndChoice(true); break;
+      default: bits.Unit(KeyCodeOf(*lattice));
     }
   }
-  return word;
+  words[1] |= kHasAlternates;
 }
 
 void AddNumber(uint64_t (&words)[2], const char16_t* number) {
@@ -145,9 +161,20 @@ void NeedNumbers(const char16_t* typed, FormTest test, uint64_t (&words)[2]) {
   }
 }
 
-uint64_t NeedText(const char16_t* typed, FormTest test) {
-  if (test == FormTest::kNone) return kNeverSet;
-  return (test == FormTest::kFromStart ? StartOf(typed) : 0) | KeysAndPairsOf(typed);
+// A typed string needs of a fitting text the bits it has itself: every
+// typed unit is fitted by a unit of its own key code, side by side as typed.
+void NeedText(const char16_t* typed, FormTest test, TextWords& words, TextWords* trigrams) {
+  if (test == FormTest::kNone) {
+    words[1] = kNeverSet;
+    return;
+  }
+  TextWords unusedTrigrams = {0, 0};
+  FormBits bits(words, trigrams != nullptr ? *trigrams : unusedTrigrams);
+  for (; *typed != 0; ++typed) bits.Unit(KeyCodeOf(*typed));
+  if (test == FormTest::kAnywhere) {
+    // Any start: drop the start bits again.
+    words[0] &= ~(((uint64_t{1} << 13) - 1) << kTextStartBits);
+  }
 }
 
 }  // namespace
@@ -177,13 +204,15 @@ EntryDigest DigestOf(const ContactEntry& entry) {
       AddNumber(digest.Numbers, national + nationalStart);
     }
   }
-  digest.Initials = StartOf(entry.NameInitials) | KeysAndPairsOf(entry.NameInitials);
-  digest.SpelledName = StartOf(entry.SpelledName) | KeysAndPairsOf(entry.SpelledName);
+  TextWords noTrigrams = {0, 0};
+  AddText(digest.Initials, noTrigrams, entry.NameInitials);
+  AddText(digest.SpelledName, digest.SpelledTrigrams, entry.SpelledName);
   AlternateRecord record;
   for (const uint8_t* at = entry.NameAlternates; (at = NextAlternate(at, record)) != nullptr;) {
-    const uint64_t word = LatticeWord(record.Lattice);
-    if (record.Kind & kAlternateInitials) digest.AlternateInitials |= word;
-    if (record.Kind & kAlternateSpelledName) digest.AlternateSpelledName |= word;
+    if (record.Kind & kAlternateInitials) AddLattice(digest.Initials, noTrigrams, record.Lattice);
+    if (record.Kind & kAlternateSpelledName) {
+      AddLattice(digest.SpelledName, digest.SpelledTrigrams, record.Lattice);
+    }
   }
   return digest;
 }
@@ -192,8 +221,8 @@ DigestNeeds NeedsOf(const char16_t* typed, FormTest numbers, FormTest initials,
                     FormTest spelledName) {
   DigestNeeds needs;
   NeedNumbers(typed, numbers, needs.Numbers);
-  needs.Initials = NeedText(typed, initials);
-  needs.SpelledName = NeedText(typed, spelledName);
+  NeedText(typed, initials, needs.Initials, nullptr);
+  NeedText(typed, spelledName, needs.SpelledName, &needs.SpelledTrigrams);
   return needs;
 }
 

@@ -4,17 +4,18 @@
 // A filter pass runs on every keypress over every stored entry. The texts of
 // one entry span many cache lines, so reading them all is what a pass costs on
 // a large phone book. The digests of a store sit in one compact array beside
-// the entries. A digest is four words of bits, one or two per form of the
-// entry (its numbers, its initials, its spelled name), each bit saying that
-// the form holds something: a key, a first key, two keys side by side. A
-// typed string is turned into the same words, with the bits that every
-// fitting form must hold; where an entry's word lacks one of them, that form
-// cannot fit and is not read.
+// the entries. A digest is eight words of bits, two per form of the entry (its
+// numbers, its initials, its spelled name) and two more for its spelled name, each bit saying that the form
+// holds something: a key, a first key, two keys side by side. A typed string
+// is turned into the same words, with the bits that every fitting form must
+// hold; where an entry's words lack one of them, that form cannot fit and is
+// not read.
 //
 // The number words are a union over the entry's numbers and their national
 // forms, so they do not depend on the order of the number slots (a row
-// command moves a number to the front). The alternate words are a union over
-// the entry's alternate spellings (name_lattice.h) of each kind.
+// command moves a number to the front). The initials and spelled-name words
+// are a union over the entry's own form and its alternate spellings of that
+// kind (name_lattice.h), which mostly repeat the keys of its own form.
 #pragma once
 
 #include <cstdint>
@@ -40,20 +41,26 @@ KeySet KeyOfTextUnit(char16_t unit);
 //   word 0, bits 10..19:  a number starts with digit d;
 //   bits 20 + 10a + b:    digit b right after digit a (word 0 from bit 20
 //                         on, then word 1 up to its bit 55).
-// Text word, over the keys of the text's units:
-//   bits 0..12:   a unit of key k (the KeySet bits above);
-//   bits 13..25:  the first unit has key k;
-//   bits 26..62:  two units of keys a and b (both 0..9) side by side, at
-//                 bit 26 + (10a + b) mod 37; pairs share bits, which only
-//                 lets more entries through to be read.
-// Bit 63 is set in no digest word; a form that a pass does not test needs it.
+// Text words, over the keys of the text's units:
+//   bits 0..12:    a unit of key k (the KeySet bits above);
+//   bits 13..25:   the first unit has key k;
+//   bits 26 + 10a + b (word 0 from bit 26 on, then word 1 up to its bit 61):
+//                  units of keys a and b (both 0..9) side by side;
+//   word 1, bit 62: the entry has alternate spellings of this kind.
+// Trigram words, for the spelled name only: a bloom of the triples of key
+// codes (0..9, "*", "#") that stand side by side, one bit of 0..126 each.
+// The Korean spellings offer many choices per syllable, so their key pairs
+// say little; their triples still tell most names apart.
+// Bit 63 of word 1 is set in no digest; a form that a pass does not test
+// needs it.
 struct EntryDigest {
   uint64_t Numbers[2] = {0, 0};
-  uint64_t Initials = 0;
-  uint64_t SpelledName = 0;
-  uint64_t AlternateInitials = 0;
-  uint64_t AlternateSpelledName = 0;
+  uint64_t Initials[2] = {0, 0};
+  uint64_t SpelledName[2] = {0, 0};
+  uint64_t SpelledTrigrams[2] = {0, 0};
 };
+
+inline constexpr uint64_t kHasAlternates = uint64_t{1} << 62;
 
 EntryDigest DigestOf(const ContactEntry& entry);
 
@@ -67,30 +74,33 @@ using DigestNeeds = EntryDigest;
 DigestNeeds NeedsOf(const char16_t* typed, FormTest numbers, FormTest initials,
                     FormTest spelledName);
 
-inline bool HasAll(uint64_t have, uint64_t needed) { return (have & needed) == needed; }
+// Whether two words hold every needed bit.
+inline bool HasAll(const uint64_t (&have)[2], const uint64_t (&needed)[2]) {
+  return ((needed[0] & ~have[0]) | (needed[1] & ~have[1])) == 0;
+}
 
 // Whether each form's words hold every needed bit.
 inline bool NumbersMayFit(const EntryDigest& have, const DigestNeeds& needed) {
-  const uint64_t missing =
-      (needed.Numbers[0] & ~have.Numbers[0]) | (needed.Numbers[1] & ~have.Numbers[1]);
-  return missing == 0;
+  return HasAll(have.Numbers, needed.Numbers);
 }
 inline bool InitialsMayFit(const EntryDigest& have, const DigestNeeds& needed) {
   return HasAll(have.Initials, needed.Initials);
 }
 inline bool SpelledNameMayFit(const EntryDigest& have, const DigestNeeds& needed) {
-  return HasAll(have.SpelledName, needed.SpelledName);
+  return HasAll(have.SpelledName, needed.SpelledName) &&
+         HasAll(have.SpelledTrigrams, needed.SpelledTrigrams);
 }
-inline bool AlternateInitialsMayFit(const EntryDigest& have, const DigestNeeds& needed) {
-  return HasAll(have.AlternateInitials, needed.Initials);
+inline bool HasAlternateInitials(const EntryDigest& have) {
+  return (have.Initials[1] & kHasAlternates) != 0;
 }
-inline bool AlternateSpelledNameMayFit(const EntryDigest& have, const DigestNeeds& needed) {
-  return HasAll(have.AlternateSpelledName, needed.SpelledName);
+inline bool HasAlternateSpelledName(const EntryDigest& have) {
+  return (have.SpelledName[1] & kHasAlternates) != 0;
 }
 
 // The forms that may fit, as a set of these bits. Bitwise rather than
 // short-circuit: asked of every entry of a store, a branch per form would
 // often be mispredicted.
+// The alternate forms may fit where the union does and the entry has some.
 enum FormBit : unsigned {
   kNumbersMayFit = 1,
   kInitialsMayFit = 2,
@@ -100,11 +110,12 @@ enum FormBit : unsigned {
 };
 
 inline unsigned FormsThatMayFit(const EntryDigest& have, const DigestNeeds& needed) {
+  const bool initials = InitialsMayFit(have, needed);
+  const bool spelled = SpelledNameMayFit(have, needed);
   return unsigned{NumbersMayFit(have, needed)} * kNumbersMayFit |
-         unsigned{InitialsMayFit(have, needed)} * kInitialsMayFit |
-         unsigned{SpelledNameMayFit(have, needed)} * kSpelledNameMayFit |
-         unsigned{AlternateInitialsMayFit(have, needed)} * kAlternateInitialsMayFit |
-         unsigned{AlternateSpelledNameMayFit(have, needed)} * kAlternateSpelledNameMayFit;
+         unsigned{initials} * kInitialsMayFit | unsigned{spelled} * kSpelledNameMayFit |
+         unsigned{initials && HasAlternateInitials(have)} * kAlternateInitialsMayFit |
+         unsigned{spelled && HasAlternateSpelledName(have)} * kAlternateSpelledNameMayFit;
 }
 
 }  // namespace vostarel
