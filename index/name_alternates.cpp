@@ -86,27 +86,33 @@ bool SegmentSpelled(const NameSpeller& speller, const char16_t* name, int length
   return segment.Own[0] != 0 || segment.Others.Count > 0;
 }
 
-// ---- Key choices of one segment --------------------------------------------
+// ---- The choices of one segment ---------------------------------------------
 
 inline constexpr int kMaxKeyChoices = kMaxSpellingChoices + 2;
 
-// The distinct key strings of a segment's spellings, in order.
+// The distinct spellings of a segment, in order, each in letters and in
+// keys; a spelling on the same keys as an earlier one is not kept (matching
+// asks only for keys).
 struct KeyChoices {
   int Count = 0;
   uint8_t Keys[kMaxKeyChoices][kSegmentSpellingCapacity] = {};
+  char16_t Letters[kMaxKeyChoices][kSegmentSpellingCapacity] = {};
 
   template <typename Unit>
   void Add(const Unit* begin, const Unit* end) {
     if (begin == end || Count == kMaxKeyChoices) return;
-    uint8_t keys[kSegmentSpellingCapacity] = {};
+    uint8_t* keys = Keys[Count];
+    char16_t* letters = Letters[Count];
     size_t length = 0;
-    for (; begin != end && length + 1 < kSegmentSpellingCapacity; ++begin) {
-      keys[length++] = LatticeKeyOf(static_cast<char16_t>(*begin));
+    for (; begin != end && length + 1 < kSegmentSpellingCapacity; ++begin, ++length) {
+      letters[length] = static_cast<char16_t>(*begin);
+      keys[length] = LatticeKeyOf(letters[length]);
     }
+    keys[length] = 0;
+    letters[length] = 0;
     for (int i = 0; i < Count; ++i) {
       if (SameKeys(Keys[i], keys)) return;
     }
-    for (size_t i = 0; i <= length; ++i) Keys[Count][i] = keys[i];
     ++Count;
   }
   void AddText(const char16_t* text) { Add(text, text + TextLength(text)); }
@@ -183,12 +189,15 @@ bool OffersMore(const NameSegments& segments) {
 
 // ---- Writing records ---------------------------------------------------------
 
-// Writes records into a NameAlternates field. Room for the record's zero
-// byte and the list's end byte is always kept; a group that does not fit
-// cuts the record there, and nothing is written after a cut.
+// Writes records into a NameAlternates field, in keys (Unit uint8_t) or in
+// letters for people to read (Unit char16_t). Both take the same room, so
+// they are cut at the same places. Room for the record's zero and the list's
+// end is always kept; a group that does not fit cuts the record there, and
+// nothing is written after a cut.
+template <typename Unit>
 class RecordWriter {
  public:
-  RecordWriter(uint8_t* out, size_t capacity) : out_(out), capacity_(capacity) { Finish(); }
+  RecordWriter(Unit* out, size_t capacity) : out_(out), capacity_(capacity) { Finish(); }
 
   bool Begin(uint8_t kind) {
     if (cut_ || !Fits(2)) return false;
@@ -208,14 +217,13 @@ class RecordWriter {
     if (choices.Count > 1) out_[length_++] = '{';
     for (int i = 0; i < choices.Count; ++i) {
       if (i > 0) out_[length_++] = '|';
-      for (const uint8_t* k = choices.Keys[i]; *k != 0; ++k) out_[length_++] = *k;
+      for (size_t k = 0; choices.Keys[i][k] != 0; ++k) out_[length_++] = Choice(choices, i)[k];
     }
     if (choices.Count > 1) out_[length_++] = '}';
     return true;
   }
-  void Add(uint8_t key) {
+  void AddUnit(char16_t unit) {
     KeyChoices one;
-    const char16_t unit = key;
     one.Add(&unit, &unit + 1);
     Add(one);
   }
@@ -230,7 +238,14 @@ class RecordWriter {
   }
 
  private:
-  bool Fits(size_t bytes) const { return length_ + bytes + 2 <= capacity_; }
+  static const Unit* Choice(const KeyChoices& choices, int i) {
+    if constexpr (sizeof(Unit) == 1) {
+      return choices.Keys[i];
+    } else {
+      return choices.Letters[i];
+    }
+  }
+  bool Fits(size_t units) const { return length_ + units + 2 <= capacity_; }
   void Finish() {
     if (capacity_ > 0) out_[length_ < capacity_ ? length_ : capacity_ - 1] = 0;
   }
@@ -240,15 +255,16 @@ class RecordWriter {
     return length;
   }
 
-  uint8_t* out_;
+  Unit* out_;
   size_t capacity_;
   size_t length_ = 0;
   size_t recordStart_ = 0;
   bool cut_ = false;
 };
 
+template <typename Unit>
 void WriteKeypadForm(const NameSpeller& speller, const char16_t* name,
-                     const NameSegments& segments, bool callLog, RecordWriter& out) {
+                     const NameSegments& segments, bool callLog, RecordWriter<Unit>& out) {
   if (!out.Begin(kAlternateSpelledName | kAlternateInitials)) return;
   for (int i = 0; i < segments.Count; ++i) {
     const NameSegment& segment = segments.Items[i];
@@ -260,14 +276,15 @@ void WriteKeypadForm(const NameSpeller& speller, const char16_t* name,
     }
     for (int unit = segment.Begin; unit < segment.End; ++unit) {
       const char16_t key = ConsonantKey(speller.Keypad, name[unit]);
-      if (key != 0) out.Add(static_cast<uint8_t>(key));
+      if (key != 0) out.AddUnit(key);
     }
   }
-  if (callLog) out.Add('#');
+  if (callLog) out.AddUnit(u'#');
   out.End();
 }
 
-void WriteInitials(const char16_t* name, const NameSegments& segments, RecordWriter& out) {
+template <typename Unit>
+void WriteInitials(const char16_t* name, const NameSegments& segments, RecordWriter<Unit>& out) {
   if (!out.Begin(kAlternateInitials)) return;
   for (int i = 0; i < segments.Count; ++i) {
     if (!out.Add(InitialChoices(segments.Items[i], name, segments.NameLength))) break;
@@ -275,12 +292,13 @@ void WriteInitials(const char16_t* name, const NameSegments& segments, RecordWri
   out.End();
 }
 
-void WriteFullName(const NameSegments& segments, bool callLog, RecordWriter& out) {
+template <typename Unit>
+void WriteFullName(const NameSegments& segments, bool callLog, RecordWriter<Unit>& out) {
   if (!out.Begin(kAlternateSpelledName)) return;
   for (int i = 0; i < segments.Count; ++i) {
     if (!out.Add(FullChoices(segments.Items[i]))) break;
   }
-  if (callLog) out.Add('#');
+  if (callLog) out.AddUnit(u'#');
   out.End();
 }
 
@@ -324,9 +342,12 @@ void SegmentName(const NameSpeller& speller, const char16_t* name, NameSegments&
   }
 }
 
-void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
-                     uint8_t* out, size_t capacity) {
-  RecordWriter writer(out, capacity);
+namespace {
+
+template <typename Unit>
+void WriteAlternates(const NameSpeller& speller, const char16_t* name, bool callLog, Unit* out,
+                     size_t capacity) {
+  RecordWriter<Unit> writer(out, capacity);
   NameSegments segments;
   SegmentName(speller, name, segments);
   if (speller.Keypad != KoreanKeypad::Off && HasHangul(segments)) {
@@ -336,6 +357,18 @@ void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool call
     WriteInitials(name, segments, writer);
     WriteFullName(segments, callLog, writer);
   }
+}
+
+}  // namespace
+
+void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
+                     uint8_t* out, size_t capacity) {
+  WriteAlternates(speller, name, callLog, out, capacity);
+}
+
+void SpellAlternateLetters(const NameSpeller& speller, const char16_t* name, bool callLog,
+                           char16_t* out, size_t capacity) {
+  WriteAlternates(speller, name, callLog, out, capacity);
 }
 
 }  // namespace vostarel

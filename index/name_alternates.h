@@ -61,4 +61,10 @@ void SegmentName(const NameSpeller& speller, const char16_t* name, NameSegments&
 void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
                      uint8_t* out, size_t capacity);
 
+// The same records in letters, for people to read: each a kind unit, the
+// lattice ("{gim|kim}min{jun|joon}") and a zero; a zero kind ends the list.
+// With the same capacity it is cut where the stored records are.
+void SpellAlternateLetters(const NameSpeller& speller, const char16_t* name, bool callLog,
+                           char16_t* out, size_t capacity);
+
 }  // namespace vostarel

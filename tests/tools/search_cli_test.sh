@@ -59,10 +59,24 @@ expect "a number moved to the front is what a name match shows" $'1\t王小明\t
 expect "moves replay in order" $'1\t王小明\t010-1234-5678\t휴대폰' \
   "$search" "$dev" 926 --front book:0:1 --front book:0:1
 expect "entries name their store, index, selected slot and every slot" \
-  $'1\t王小明\t02-345-6789\t집\tbook\t0\t1\t휴대폰\t010-1234-5678\t집\t02-345-6789' \
+  $'1\t王小明\t02-345-6789\t집\tbook\t0\t1\tnumber\t휴대폰\t010-1234-5678\t집\t02-345-6789' \
   "$search" "$dev" 02345 --entries
-expect "entries of the other stores" $'1\tLast\t0105554444\tSIM\tsim\t2\t0\tSIM\t0105554444' \
+expect "entries of the other stores" $'1\tLast\t0105554444\tSIM\tsim\t2\t0\tnumber\tSIM\t0105554444' \
   "$search" "$dev" 0105 --entries
+# Names as people write them and numbers as they are dialled at home: which
+# form found the row, with the library's defaults and with each option.
+korean=$work/korean
+mkdir -p "$korean"
+printf 'BEGIN:VCARD\nVERSION:3.0\nFN:김민준\nTEL;TYPE=CELL:+82 10-2345-6789\nEND:VCARD\n' > "$korean/contacts.vcf"
+for case in "546||other-name" "409||keypad" "157|--keypad naratgeul|keypad" "409|--keypad off|" \
+            "0102345||national" "1023456||national" "8210||number"; do
+  IFS='|' read -r typed options form <<< "$case"
+  want=""
+  [ -n "$form" ] && want=$'1\t김민준\t+82 10-2345-6789\t휴대폰\tbook\t0\t0\t'"$form"$'\t휴대폰\t+82 10-2345-6789'
+  # shellcheck disable=SC2086
+  expect "$typed $options finds by ${form:-nothing}" "$want" "$search" "$korean" "$typed" $options --entries
+done
+
 many=$work/many
 mkdir -p "$many"
 for i in $(seq 1000 2199); do printf '0100%s\tCaller %s\n' "$i" "$i"; done > "$many/calllog.txt"
@@ -70,7 +84,7 @@ expect "the list stops at 999" 999 bash -c '"$0" "$1" 0100 | wc -l' "$search" "$
 expect "--all lists every match, in store order" $'1200\tCaller 2199\t01002199\t1200' \
   bash -c '"$0" "$1" 0100 --all | tail -n1 | cut -f1-3 | tr "\n" "\t"; "$0" "$1" 0100 --all | wc -l' "$search" "$many"
 
-for bad in "/nonexistent 1" "$dev" "$dev 1 --flags zz" "$dev 1 --dict $work/none" "$dev 1 --bogus" \
+for bad in "/nonexistent 1" "$dev" "$dev 1 --flags zz" "$dev 1 --keypad qwerty" "$dev 1 --table 3" "$dev 1 --dict $work/none" "$dev 1 --bogus" \
            "$dev 1 --front book:2:0" "$dev 1 --front book:0:2" "$dev 1 --front shelf:0:0" "$dev 1 --front book:0"; do
   # shellcheck disable=SC2086
   err=$("$search" $bad 2>&1 >/dev/null)

@@ -41,8 +41,15 @@ expect "name cut to the display-name field" "$(printf 'a%.0s' {1..31})"$'\t'"a" 
 
 # UTF-16LE with a byte-order mark: "kim<TAB>김<CR><LF>".
 printf '\xff\xfek\x00i\x00m\x00\t\x00\x40\xae\r\x00\n\x00' > "$work/dict.txt"
-expect "dictionary" $'kimlee\tkl' "$spell" --dict "$work/dict.txt" "김 Lee"
-expect "no dictionary" $'lee\tl' "$spell" "김 Lee"
+# The alternates follow: the consonant keys, the initials and the full name
+# with their choices; the dictionary's spelling comes first in a choice.
+expect "dictionary" $'kimlee\tkl\tkeypad 4lee\tinitials {k|g}l\tname {kim|gim}lee' \
+  "$spell" --dict "$work/dict.txt" "김 Lee"
+expect "no dictionary" $'lee\tl\tkeypad 4lee\tinitials {k|g}l\tname {kim|gim}lee' "$spell" "김 Lee"
+expect "a surname's own reading, Naratgeul keys, no keypad" \
+  $'danxuemei\tdxmei\tinitials {d|s}xmei\tname {dan|shan}xuemei\n\t\tkeypad 1\tinitials {kim|gim}\tname {kim|gim}\n\t\tinitials {kim|gim}\tname {kim|gim}' \
+  bash -c '"$0" --keypad naratgeul 单雪梅 김 && "$0" --keypad off 김' "$spell"
+expect_status "unknown keypad" 2 "$spell" --keypad qwerty x
 
 expect_status "unreadable dictionary" 2 "$spell" --dict "$work/missing.txt" x
 expect_status "bad table" 2 "$spell" --table 3 x

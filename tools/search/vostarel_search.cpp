@@ -1,5 +1,5 @@
-// vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE]
-//                 [--front STORE:INDEX:SLOT]... [--all] [--entries]
+// vostarel-search DEVICE_DIR TYPED [--flags HEX] [--table N] [--keypad KEYPAD]
+//                 [--dict FILE] [--front STORE:INDEX:SLOT]... [--all] [--entries]
 //
 // Loads a device data folder (contacts.vcf, sim.txt, calllog.txt) the way the
 // library loads the phone's address book, SIM and call log, filters it with
@@ -8,12 +8,16 @@
 // its label. A missing data file is an empty source, as a missing source is
 // on the phone; an unreadable folder or bad arguments give status 2.
 //
+// --table N, --keypad cheonjiin|naratgeul|off
+//            spell as the Spelling page's choices do (defaults 0, cheonjiin)
 // --front STORE:INDEX:SLOT  before filtering, moves the number in SLOT of
 //            entry INDEX (from 0) of STORE (book, sim or log) to the front,
 //            as a row command that used it does; in the order given
 // --all      lists every matching entry, not only the first 999
 // --entries  adds to each row: TAB, store, TAB, index in the store, TAB,
-//            selected slot, then TAB, label, TAB, number for every slot
+//            selected slot, TAB, the form that fitted (number, initials, name,
+//            national, other-initials, other-name, keypad), then TAB, label,
+//            TAB, number for every slot
 #include <sys/stat.h>
 
 #include <cerrno>
@@ -31,6 +35,7 @@
 #include "matched_entries.h"
 #include "settings.h"
 #include "sim_file.h"
+#include "spelling_options.h"
 #include "store_loading.h"
 #include "utf.h"
 #include "vcard.h"
@@ -41,8 +46,8 @@ using namespace vostarel;
 
 constexpr int kUsageError = 2;
 constexpr char kUsage[] =
-    "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--dict FILE] "
-    "[--front STORE:INDEX:SLOT]... [--all] [--entries]";
+    "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--table N] [--keypad KEYPAD] "
+    "[--dict FILE] [--front STORE:INDEX:SLOT]... [--all] [--entries]";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "vostarel-search: %s\n", message.c_str());
@@ -106,14 +111,16 @@ void LoadCallLog(ContactIndex& index, const std::string& bytes) {
 
 std::string Utf8(const char16_t* text) { return cli::Utf16ToUtf8(text); }
 
-void PrintRow(size_t position, const cli::MatchedEntry& matched, bool entries) {
+void PrintRow(size_t position, const cli::MatchedEntry& matched, const char16_t* typed,
+              uint32_t flags, bool entries) {
   const ContactEntry& entry = matched.Entry;
   const NumberSlot& slot = entry.Numbers[entry.SelectedNumber];
   std::string line = std::to_string(position) + "\t" + Utf8(entry.DisplayName) + "\t" +
                      Utf8(slot.Number) + "\t" + Utf8(slot.Label);
   if (entries) {
     line += std::string("\t") + cli::StoreWord(matched.Store) + "\t" +
-            std::to_string(matched.Index) + "\t" + std::to_string(entry.SelectedNumber);
+            std::to_string(matched.Index) + "\t" + std::to_string(entry.SelectedNumber) + "\t" +
+            FormWord(FirstFittingForm(entry, typed, flags).Form);
     for (uint32_t i = 0; i < entry.NumberCount && i < kMaxNumbersPerEntry; ++i) {
       line += "\t" + Utf8(entry.Numbers[i].Label) + "\t" + Utf8(entry.Numbers[i].Number);
     }
@@ -128,11 +135,15 @@ int main(int argc, char** argv) {
   uint32_t flags = SettingsFlags::kDefault;
   const char* dictionaryPath = nullptr;
   std::vector<cli::FrontMove> frontMoves;
+  NameSpeller speller;
   bool all = false;
   bool entries = false;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
-    if (option == "--flags" || option == "--dict" || option == "--front") {
+    if (cli::IsSpellingOption(option)) {
+      if (i + 1 >= argc) return Fail("missing value for " + option);
+      if (const auto error = cli::ApplySpellingOption(option, argv[++i], speller)) return Fail(*error);
+    } else if (option == "--flags" || option == "--dict" || option == "--front") {
       if (i + 1 >= argc) return Fail("missing value for " + option);
       const std::string value = argv[++i];
       if (option == "--flags") {
@@ -166,7 +177,8 @@ int main(int argc, char** argv) {
 
   ContactIndex index;
   cli::SetLibraryIndexTexts(index.Texts);
-  index.Speller.TTable = 0;
+  index.Speller.TTable = speller.TTable;
+  index.Speller.Keypad = speller.Keypad;
   if (dictionaryPath != nullptr) {
     std::string bytes;
     if (!cli::ReadFileBytes(dictionaryPath, bytes)) {
@@ -203,6 +215,6 @@ int main(int argc, char** argv) {
     }
   }
   const std::vector<cli::MatchedEntry> matched = cli::MatchEntries(index, typed, flags, all);
-  for (size_t i = 0; i < matched.size(); ++i) PrintRow(i + 1, matched[i], entries);
+  for (size_t i = 0; i < matched.size(); ++i) PrintRow(i + 1, matched[i], typed, flags, entries);
   return 0;
 }

@@ -27,7 +27,8 @@ class Entry:
         self.label = fields[3]
         self.key = (fields[4], int(fields[5]))  # store word, index in the store
         self.selected = int(fields[6])
-        rest = fields[7:]
+        self.form = fields[7]  # which form of the entry fitted
+        rest = fields[8:]
         self.slots = [(rest[i], rest[i + 1]) for i in range(0, len(rest) - 1, 2)]
 
     def showing(self, slot):
