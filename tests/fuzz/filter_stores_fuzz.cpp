@@ -25,6 +25,7 @@
 #include "filter.h"
 #include "fuzz_input.h"
 #include "literal_filter.h"
+#include "name_lattice.h"
 
 namespace {
 
@@ -38,7 +39,9 @@ class TextSource {
 
   std::u16string Text(size_t maxUnits) {
     if (raw_) return input_.Text(maxUnits);
-    static constexpr char16_t kAlphabet[] = u"0123456789*#+- abcdmnwxyz\u738B\uAC00";
+    // Hangul and Chinese surnames with other spellings, brackets for "+44
+    // (0)20 ...".
+    static constexpr char16_t kAlphabet[] = u"0123456789*#+- abcdmnwxyz\u738B\uAC00김이单长孙()";
     std::u16string text(input_.Byte() % (maxUnits + 1), u'0');
     for (char16_t& unit : text) unit = kAlphabet[input_.Byte() % (std::size(kAlphabet) - 1)];
     return text;
@@ -85,6 +88,35 @@ void Add(ContactIndex& index, const EntrySpec& spec) {
   }
 }
 
+// The alternate spellings stay inside their field: records of a kind byte,
+// a lattice of keys and "{|}" groups that are closed, not nested and hold no
+// empty choice, and a zero; the list ends with a zero byte within the field.
+void CheckAlternates(const ContactEntry& entry) {
+  const uint8_t* bytes = entry.NameAlternates;
+  size_t at = 0;
+  while (at < kNameAlternatesCapacity && bytes[at] != 0) {
+    const uint8_t kind = bytes[at++];
+    if (kind < 1 || kind > 3) std::abort();
+    bool inGroup = false;
+    uint8_t previous = 0;
+    for (; at < kNameAlternatesCapacity && bytes[at] != 0; previous = bytes[at++]) {
+      const uint8_t b = bytes[at];
+      if (b == '{') {
+        if (inGroup) std::abort();
+        inGroup = true;
+      } else if (b == '|' || b == '}') {
+        if (!inGroup || previous == '{' || previous == '|') std::abort();
+        inGroup = b == '|';
+      } else if (!IsLatticeKey(b) && b != '?') {
+        std::abort();
+      }
+    }
+    if (inGroup || at >= kNameAlternatesCapacity) std::abort();
+    ++at;
+  }
+  if (at >= kNameAlternatesCapacity) std::abort();
+}
+
 void CheckPassAgainstLiteral(ContactIndex& index, const char16_t* typed, uint32_t flags) {
   const std::vector<const ContactStore*> stores = {&index.AddressBook, &index.Sim, &index.CallLog};
   const auto expected = testing::LiteralFilterStores(stores, typed, flags);
@@ -120,6 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string dictionary = input.Bytes(input.Byte() * 4u);
   if (!dictionary.empty()) index.Speller.LoadUserDictionaryBytes(dictionary.data(), dictionary.size());
   index.Speller.TTable = input.Byte() % 4;
+  index.Speller.Keypad = static_cast<KoreanKeypad>(input.Byte() % 4);
 
   // Half the inputs fill each store to its capacity by adding their entries
   // over and over: large enough for the cut at 999 and for runs of entries
@@ -151,6 +184,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const ContactStore* store : {&index.AddressBook, &index.Sim, &index.CallLog}) {
     for (const ContactEntry& entry : *store) {
       if (entry.NumberCount < 1 || entry.NumberCount > kMaxNumbersPerEntry) std::abort();
+      CheckAlternates(entry);
       if (std::char_traits<char16_t>::length(entry.SpelledName) >= kSpelledNameCapacity) std::abort();
       if (std::char_traits<char16_t>::length(entry.NameInitials) >= kNameInitialsCapacity) std::abort();
       if (entry.EntryId == kCallLogEntryId &&

@@ -1,7 +1,8 @@
 """The soak's device data folder: address book, SIM and call log, made from a seed.
 
-Names are Latin, Chinese and Korean; numbers are written the ways people
-write them (dashes, spaces, a leading plus). Every contact has one to four
+Names are Latin, Chinese (some surnames read otherwise as surnames) and
+Korean; numbers are written the ways people write them (dashes, spaces,
+international forms with a leading plus). Every contact has one to four
 numbers of the kinds the address book offers.
 """
 
@@ -12,7 +13,7 @@ LATIN_FIRST = ["John", "Mary", "Anna", "Peter", "Paul", "Laura", "Mark", "Sofia"
                "Lucas", "Olga", "Ivan", "Nina", "Tom", "Zoe", "Omar", "Yuki", "Quinn", "Xavier"]
 LATIN_LAST = ["Smith", "Brown", "Jones", "Miller", "Davis", "Garcia", "Wilson", "Moore", "Taylor",
               "Clark", "Lewis", "Walker", "Young", "King", "Wright", "Lopez", "Hill", "Green"]
-CHINESE_SURNAMES = "王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾"
+CHINESE_SURNAMES = "王李张刘陈杨黄赵吴周徐孙马朱胡郭何高林罗郑梁谢宋唐许韩冯邓曹彭曾单解区"
 CHINESE_GIVEN = "伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉兰小红建国志文海波"
 KOREAN_SURNAMES = "김이박최정강조윤장임한오서신권황안송류홍"
 KOREAN_GIVEN = "민서지현수영준우하윤도진예은재성혜연동훈경아"
@@ -43,7 +44,7 @@ def digits(rng, count):
 
 def phone_number(rng):
     """A number as people write them."""
-    kind = rng.randrange(6)
+    kind = rng.randrange(7)
     if kind == 0:
         return f"010-{digits(rng, 4)}-{digits(rng, 4)}"
     if kind == 1:
@@ -54,6 +55,8 @@ def phone_number(rng):
         return f"0{rng.randint(31, 64)}-{digits(rng, 3)}-{digits(rng, 4)}"
     if kind == 4:
         return "010" + digits(rng, 8)
+    if kind == 5:
+        return f"+44 (0)20 {digits(rng, 4)} {digits(rng, 4)}"
     return f"1588-{digits(rng, 4)}"
 
 
