@@ -79,10 +79,13 @@ export DISPLAY=":$(head -n1 "$displayfile")"
 # Each run types one sequence, stays up long enough for the screenshot, then
 # prints what is on screen: the number, the list and its rows, the soft key.
 # 926: 王小明 and others by pinyin; 44664654: 김민지 by its romanized name
-# (gimminji); 597: 정예린 by its romanized initials (j-y-rin); then, with the
-# Cheonjiin dictionary beside the library, 798: 박지훈 by the keys of its
-# initial consonants (ㅂ 7, ㅈ 9, ㅎ 8).
-sequences=("926" "44664654" "597" "010" "#" "26{DOWN}{DOWN}" "2{SOFTKEY}" "cheonjiin:798")
+# (gimminji); 597: 정예린 by its romanized initials (j-y-rin); 546: 김민준 and
+# the other Kims by "kim", as they write it; 409: 김민준 by the Cheonjiin keys
+# of its initial consonants (ㄱ 4, ㅁ 0, ㅈ 9); 7426: 单雪梅 by "shan", her
+# surname's reading; 0102345: the contact kept as +82 10-2345-6789 by the
+# number as it is dialled in Korea.
+sequences=("926" "44664654" "597" "546" "409" "7426" "0102345" "010" "#" "26{DOWN}{DOWN}"
+           "2{SOFTKEY}")
 n=0
 for keys in "${sequences[@]}"; do
   n=$((n + 1))
