@@ -13,58 +13,17 @@
 #include "fuzz_input.h"
 #include "literal_speller.h"
 #include "name_speller.h"
+#include "utf.h"
 
 namespace {
 
 enum Form : uint8_t { kRawBytes, kUtf16, kUtf16Marked, kUtf8, kUtf8Marked, kFormCount };
-
-// `units` with every unpaired surrogate made U+FFFD, so that both encodings
-// can hold it.
-std::u16string Paired(const std::u16string& units) {
-  std::u16string text = units;
-  for (size_t i = 0; i < text.size(); ++i) {
-    const bool lead = text[i] >= 0xD800 && text[i] <= 0xDBFF;
-    const bool trail = text[i] >= 0xDC00 && text[i] <= 0xDFFF;
-    if (lead && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      ++i;
-    } else if (lead || trail) {
-      text[i] = 0xFFFD;
-    }
-  }
-  return text;
-}
 
 std::string Utf16Bytes(const std::u16string& text) {
   std::string bytes;
   for (char16_t unit : text) {
     bytes.push_back(static_cast<char>(unit & 0xFF));
     bytes.push_back(static_cast<char>(unit >> 8));
-  }
-  return bytes;
-}
-
-std::string Utf8Bytes(const std::u16string& text) {
-  std::string bytes;
-  for (size_t i = 0; i < text.size(); ++i) {
-    char32_t point = text[i];
-    if (point >= 0xD800 && point <= 0xDBFF) {
-      point = 0x10000 + ((point - 0xD800) << 10) + (text[++i] - 0xDC00);
-    }
-    if (point < 0x80) {
-      bytes.push_back(static_cast<char>(point));
-    } else if (point < 0x800) {
-      bytes.push_back(static_cast<char>(0xC0 | (point >> 6)));
-      bytes.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else if (point < 0x10000) {
-      bytes.push_back(static_cast<char>(0xE0 | (point >> 12)));
-      bytes.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    } else {
-      bytes.push_back(static_cast<char>(0xF0 | (point >> 18)));
-      bytes.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
-      bytes.push_back(static_cast<char>(0x80 | (point & 0x3F)));
-    }
   }
   return bytes;
 }
@@ -89,12 +48,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (form == kRawBytes) {
     file = input.Bytes(input.Remaining());
   } else {
-    const std::u16string text = Paired(input.Text(input.Remaining()));
+    // Unpaired surrogates made U+FFFD, so that both encodings hold the text.
+    const std::string utf8 = cli::Utf16ToUtf8(input.Text(input.Remaining()));
+    const std::u16string text = cli::Utf8ToUtf16(utf8);
     const bool marked = form == kUtf16Marked || form == kUtf8Marked;
     if (form == kUtf16 || form == kUtf16Marked) {
       file = (marked ? std::string("\xFF\xFE") : std::string()) + Utf16Bytes(text);
     } else {
-      file = (marked ? std::string("\xEF\xBB\xBF") : std::string()) + Utf8Bytes(text);
+      file = (marked ? std::string("\xEF\xBB\xBF") : std::string()) + utf8;
     }
     expected = (marked ? u"\uFEFF" : u"") + text;
     for (char16_t& unit : expected) {
@@ -106,10 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   NameSpeller speller;
   speller.TTable = table;
   if (withDictionary) speller.LoadUserDictionaryBytes(file.data(), file.size());
-  // UTF-16LE without a mark is read as UTF-8 when its bytes happen to be
-  // zero-free UTF-8 (no ASCII in it); any other written text must come back.
-  const bool comesBack = form == kUtf16 ? file.find('\0') != std::string::npos
-                                        : form != kRawBytes;
+  // UTF-16LE without a mark is read as UTF-8 when its bytes happen to start
+  // as UTF-8's mark or to be zero-free UTF-8 (no ASCII in it); any other
+  // written text must come back.
+  const bool comesBack =
+      form == kUtf16 ? file.find('\0') != std::string::npos && file.rfind("\xEF\xBB\xBF", 0) != 0
+                     : form != kRawBytes;
   if (withDictionary && comesBack && speller.Dictionary().Present() &&
       speller.Dictionary().Text() != expected) {
     std::abort();
