@@ -10,6 +10,7 @@
 #include "literal_speller.h"
 #include "name_speller.h"
 #include "synthetic_data.h"
+#include "utf.h"
 
 namespace vostarel::bench {
 namespace {
@@ -89,6 +90,18 @@ void BM_LoadHangulDictionary(benchmark::State& state) {
   state.counters["file_bytes"] = static_cast<double>(bytes.size());
 }
 
+// The same lines saved as UTF-8 without a mark, as a PC editor saves a
+// user's own dictionary: checked as UTF-8, then decoded.
+void BM_LoadHangulDictionaryUtf8(benchmark::State& state) {
+  static const std::string bytes = cli::Utf16ToUtf8(dict::DictionaryLines(dict::Scheme::Rr));
+  for (auto _ : state) {
+    NameSpeller s;
+    s.LoadUserDictionaryBytes(bytes.data(), bytes.size());
+    benchmark::DoNotOptimize(s.Dictionary().Text());
+  }
+  state.counters["file_bytes"] = static_cast<double>(bytes.size());
+}
+
 void BM_SpellHangulNames(benchmark::State& state) {
   static const auto names = MakeHangulNames(kNames, 17);
   NameSpeller speller;
@@ -110,6 +123,7 @@ BENCHMARK(BM_SpellIndexedDictionary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpellLiteralDictionary)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LoadDictionary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadHangulDictionary)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadHangulDictionaryUtf8)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SpellHangulNames)->Unit(benchmark::kMillisecond);
 
 }  // namespace

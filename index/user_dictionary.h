@@ -1,5 +1,6 @@
-// The user dictionary: a UTF-16LE text file of lines "spelling<TAB or
-// space>characters...". The whole file is kept as one zero-terminated text.
+// The user dictionary: a text file of lines "spelling<TAB or
+// space>characters...", in UTF-16LE or UTF-8. The whole file is kept as one
+// zero-terminated UTF-16 text.
 // For each character the first place where it occurs anywhere in the text
 // selects its line, and the spelling runs from that line's start up to the
 // first TAB, space or zero unit (it does not stop at line ends, so a line
@@ -21,13 +22,24 @@ namespace vostarel {
 
 class UserDictionary {
  public:
-  // Takes the file's raw bytes. Builds the text exactly as reading the file
-  // does: the bytes become little-endian units, an odd last byte becomes the
-  // low byte of a final unit, a zero unit ends the text right after them, and
-  // the leading run of units above U+007A ("z") is overwritten with line
-  // feeds (so a byte-order mark turns into a line feed). An empty byte range
-  // gives a present but empty dictionary. When memory cannot be had the
-  // dictionary is left absent.
+  // Takes the file's raw bytes and decodes them into the text; everything
+  // after the decoding is the same for both encodings.
+  //
+  // The bytes are UTF-8 when they start with the UTF-8 byte-order mark, or
+  // when they hold no zero byte and are valid UTF-8 throughout (editors on
+  // a PC write that, and a UTF-16 file with any ASCII in it holds zero
+  // bytes). UTF-8 with its mark may still hold broken sequences: each
+  // becomes U+FFFD, which no name contains.
+  //
+  // Otherwise they are UTF-16LE: the bytes become little-endian units and an
+  // odd last byte becomes the low byte of a final unit.
+  //
+  // Then a zero unit ends the text right after the decoded units (an
+  // earlier zero unit ends it there), and the leading run of units above
+  // U+007A ("z") is overwritten with line feeds (so a byte-order mark of
+  // either encoding turns into a line feed). An empty byte range gives a
+  // present but empty dictionary. When memory cannot be had the dictionary
+  // is left absent.
   void Load(const void* bytes, size_t byteCount);
   void Free();
 

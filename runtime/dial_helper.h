@@ -44,9 +44,13 @@ struct DialerWindowState {
 
 // What the settings sheet works with while it is open.
 struct SettingsSheetState {
-  // Set by the pages whose changes need the stores loaded again (a
-  // store-loading box, a spelling table); read after the sheet closes.
+  // Set when a page's changes need the stores loaded again (a
+  // store-loading box was clicked, or a choice the stores depend on was
+  // confirmed); read after the sheet closes.
   BOOL ReloadStores = FALSE;
+  // Set when the sheet applies, that is when it is left with OK; read after
+  // it closes.
+  BOOL Applied = FALSE;
   // Set when the Position page saved a new placement; whoever opened the
   // sheet places the result list again after it closes.
   BOOL PlacementChanged = FALSE;

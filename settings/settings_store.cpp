@@ -75,6 +75,11 @@ bool WriteFlag(uint32_t flags) {
   return key.WriteDword(L"Flag", flags);
 }
 
+bool WriteChoice(const wchar_t* name, int32_t value) {
+  RegistryKey key(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_ALL_ACCESS);
+  return key.WriteDword(name, static_cast<DWORD>(value));
+}
+
 bool WritePosSize(const PosSize& placement) {
   RegistryKey key(HKEY_CURRENT_USER, kSettingsKeyPath, KEY_ALL_ACCESS);
   return key.WriteBinary(L"PosSize", placement.Values, sizeof placement.Values);

@@ -35,6 +35,9 @@ void LoadSettings(Settings& settings, NameSpeller& speller, HINSTANCE module);
 
 // The General page's save: Flag as REG_DWORD.
 bool WriteFlag(uint32_t flags);
+// The settings sheet's save of one of its choices that lasts as a REG_DWORD
+// of its own, such as TTable (settings/sheet/sheet_choices.h).
+bool WriteChoice(const wchar_t* name, int32_t value);
 // The Position page's save: PosSize as 32 bytes of REG_BINARY.
 bool WritePosSize(const PosSize& placement);
 // The Commands page's save: commands[0..count) (at most ten) as Menu0

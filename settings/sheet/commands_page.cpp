@@ -173,6 +173,10 @@ void InitPage(HWND page, DialHelper& helper) {
   const MenuCommand* commands = helper.Options.Commands;
   const size_t count = CommandListLength(commands, kMenuCommandCount);
   for (size_t i = 0; i < count; ++i) AppendRow(list, commands[i]);
+  // Each row was scrolled to as it went in, the last one selected, in a list
+  // smaller than the page's; made larger, the list keeps its scrolled place
+  // and would hide the first command. The page opens at its first command.
+  if (count > 0) ListView_EnsureVisible(list, 0, FALSE);
   RECT client{};
   GetClientRect(page, &client);
   LayOutPage(page, list, client.right, client.bottom, helper.Options.RowHeight);

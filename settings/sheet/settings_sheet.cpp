@@ -9,6 +9,7 @@
 #include "phone_screen_sheet.h"
 #include "process_values.h"
 #include "resource_ids.h"
+#include "sheet_choices.h"
 #include "sheet_pages.h"
 #include "store_loaders.h"
 
@@ -20,11 +21,24 @@ struct PageSpec {
   DLGPROC Procedure;
 };
 
+// Every page made tells the sheet of its apply notification before the page
+// acts on it: the sheet needs to know, once it has closed, whether it was
+// left with OK, and only the pages that were shown hear of it.
+template <DLGPROC PageProc>
+INT_PTR CALLBACK NotingApply(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY && IsApplyNotification(lParam) && g_mainObject != nullptr) {
+    g_mainObject->Sheet.Applied = TRUE;
+  }
+  return PageProc(page, message, wParam, lParam);
+}
+
 // Sheet order; the titles come from the templates.
 constexpr PageSpec kPages[kSettingsPageCount] = {
-    {IDD_GENERAL_PAGE, GeneralPageProc},   {IDD_POSITION_PAGE, PositionPageProc},
-    {IDD_SPELLING_PAGE, SpellingPageProc}, {IDD_COMMANDS_PAGE, CommandsPageProc},
-    {IDD_ABOUT_PAGE, AboutPageProc},
+    {IDD_GENERAL_PAGE, NotingApply<GeneralPageProc>},
+    {IDD_POSITION_PAGE, NotingApply<PositionPageProc>},
+    {IDD_SPELLING_PAGE, NotingApply<SpellingPageProc>},
+    {IDD_COMMANDS_PAGE, NotingApply<CommandsPageProc>},
+    {IDD_ABOUT_PAGE, NotingApply<AboutPageProc>},
 };
 
 // The sheet's answer to callback message 3.
@@ -84,7 +98,10 @@ int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
   const ModuleHandle viewer = InitHtmlViewer();
   helper.Sheet.ReloadStores = FALSE;
   helper.Sheet.PlacementChanged = FALSE;
+  helper.Sheet.Applied = FALSE;
+  const SheetChoiceValues opened = TakeSheetChoices(helper);
   PropertySheetW(&header);
+  if (SettleSheetChoices(helper, opened, helper.Sheet.Applied)) helper.Sheet.ReloadStores = TRUE;
   if (helper.Sheet.ReloadStores) ReloadStores(helper);
   return 0;
 }

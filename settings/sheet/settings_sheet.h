@@ -20,8 +20,10 @@ enum SettingsPage : int {
 };
 
 // Shows the sheet modally over `parent`, starting at page `startPage`, and
-// returns 0 once the user has left it with OK or Cancel. When a page set
-// the reload mark, the three stores are loaded again before it returns.
+// returns 0 once the user has left it with OK or Cancel. OK keeps and
+// stores the choices of sheet_choices.h, Cancel takes them back. When a page
+// set the reload mark, or a confirmed choice needs it, the three stores are
+// loaded again before it returns.
 // What else changed is reported in helper.Sheet for the caller to act on
 // (PlacementChanged: the result list goes to its new place). The sheet
 // knows nothing of the result list's window.

@@ -1,8 +1,9 @@
 // The Spelling-table page: which syllable table spells Chinese names, with
-// a sample name spelled as the user types. The choice applies at once, in
-// memory only; the stores are spelled again when the sheet closes. The page
-// opens with a sample that each table spells differently, so a choice shows
-// what it changes at once.
+// a sample name spelled as the user types. The choice applies to the
+// speller at once, so the sample shows it; the sheet stores it on OK (and
+// then spells the stores again) or takes it back on Cancel
+// (sheet_choices.h). The page opens with a sample that each table spells
+// differently, so a choice shows what it changes at once.
 #include "dial_helper.h"
 #include "process_values.h"
 #include "resource_ids.h"
@@ -58,7 +59,6 @@ INT_PTR CALLBACK SpellingPageProc(HWND page, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: {
       const int id = LOWORD(wParam);
       if (IsTableButton(id)) {
-        helper->Sheet.ReloadStores = TRUE;
         speller.TTable = id - IDC_SPELLING_TABLE_0;
         ShowSample(page, speller);
       } else if (id == IDC_SAMPLE_NAME && HIWORD(wParam) == EN_CHANGE) {

@@ -182,6 +182,64 @@ TEST(UserDictionaryLoading, LeadingUnitsAboveZAreOverwrittenWithLineFeeds) {
   EXPECT_EQ(std::u16string(braces.Dictionary().Text()), u"\n\nz\t\u00E9\n");
 }
 
+// Bytes in, text out, for the encodings a dictionary may come in: UTF-16LE
+// and UTF-8, each with or without its byte-order mark, and the bytes that
+// look like UTF-8 but are read as UTF-16LE, as every file was before.
+TEST(UserDictionaryLoading, Utf8AndUtf16FilesOfTheSameLinesGiveTheSameText) {
+  const std::u16string lines = u"kim\t김\r\nmin\t민\nji\t지\nhan\t\U00020000\n";
+  const std::string utf8 = reinterpret_cast<const char*>(u8"kim\t김\r\nmin\t민\nji\t지\nhan\t\U00020000\n");
+  const std::string utf16 = [&] {
+    const auto bytes = FileBytes(lines);
+    return std::string(bytes.begin(), bytes.end());
+  }();
+  // Units as UTF-16LE makes them of `bytes`: pairs, low byte first.
+  auto pairs = [](const std::string& bytes) {
+    std::u16string units;
+    for (size_t i = 0; i < bytes.size(); i += 2) {
+      const unsigned high = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+      units.push_back(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) | high << 8));
+    }
+    return units;
+  };
+  const std::string broken = "kim\t\xEA\xB9\n";      // 김 cut short
+  const std::string overlong = "kim\t\xC0\xAF\n";    // "/" in two bytes
+  const std::string surrogate = "kim\t\xED\xA0\x80\n";  // U+D800 as UTF-8
+  const std::string withZero = std::string("kim\t\xEA\xB9\x80\n\0x", 9);
+  const struct {
+    const char* what;
+    std::string bytes;
+    std::u16string text;
+  } files[] = {
+      {"UTF-16LE", utf16, lines},
+      {"UTF-16LE with its mark", "\xFF\xFE" + utf16, u"\uFEFF" + lines},
+      {"UTF-8", utf8, lines},
+      {"UTF-8 with its mark", "\xEF\xBB\xBF" + utf8, u"\uFEFF" + lines},
+      {"UTF-8 with its mark and a broken sequence", "\xEF\xBB\xBF" + utf8 + broken,
+       u"\uFEFF" + lines + u"kim\t\uFFFD\uFFFD\n"},
+      {"broken UTF-8 without a mark", utf8 + broken, pairs(utf8 + broken)},
+      {"an overlong form", utf8 + overlong, pairs(utf8 + overlong)},
+      {"an encoded surrogate", utf8 + surrogate, pairs(utf8 + surrogate)},
+      {"UTF-8 with a zero byte", withZero, pairs(withZero)},
+  };
+  for (const auto& file : files) {
+    SCOPED_TRACE(file.what);
+    NameSpeller speller;
+    speller.LoadUserDictionaryBytes(file.bytes.data(), file.bytes.size());
+    ASSERT_TRUE(speller.Dictionary().Present());
+    // The decoded text up to its first zero unit, where the text ends, with
+    // its leading units above "z" made line feeds.
+    std::u16string expected = file.text.substr(0, file.text.find(u'\0'));
+    for (char16_t& unit : expected) {
+      if (unit <= u'z') break;
+      unit = u'\n';
+    }
+    EXPECT_EQ(std::u16string(speller.Dictionary().Text()), expected);
+    if (expected.find(u"kim\t김") != std::u16string::npos) {
+      EXPECT_EQ(Spell(speller, u"김민지"), (Spelled{u"kimminji", u"kmji"}));
+    }
+  }
+}
+
 TEST(UserDictionaryLoading, OddByteCountKeepsTheLastByteAsALowByte) {
   std::vector<unsigned char> bytes = FileBytes(u"ab\t\u00E9\n");
   bytes.push_back('q');  // odd count: becomes the unit U+0071

@@ -111,6 +111,7 @@ TEST_F(CommandsPageTest, FreshInstallShowsTheBuiltInsBelowTheButtonsWithTheLastS
     HWND list = ListOf(page);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(Rows(list), kBuiltIns);
+    EXPECT_EQ(ListView_GetTopIndex(list), 0) << "the page opens below its first command";
     EXPECT_EQ(SelectedRow(list), 8);
     EXPECT_EQ(ListView_GetNextItem(list, -1, LVNI_FOCUSED), 8);
     for (int id : {IDC_COMMAND_ADD, IDC_COMMAND_DELETE, IDC_COMMAND_UP, IDC_COMMAND_DOWN}) {

@@ -1,8 +1,11 @@
-// The Spelling-table page: the table choice applies in memory at once, is
-// never saved, survives Cancel and reloads the stores; the sample name is
-// spelled as it is typed.
+// The Spelling-table page: the table choice applies to the sample at once,
+// lasts when the sheet is left with OK (stored, the stores spelled again)
+// and is taken back by Cancel; the sample name is spelled as it is typed.
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "host_test_environment.h"
 #include "resource_ids.h"
 #include "settings_sheet.h"
 #include "sheet_fixture.h"
@@ -14,26 +17,40 @@ using namespace vostarel;
 
 class SpellingPageTest : public SheetTest {};
 
-TEST_F(SpellingPageTest, TheChosenTableAppliesAtOnceSurvivesCancelAndIsNeverSaved) {
-  WriteDword(L"TTable", 2);
-  RecreateMainObject();
-  ASSERT_EQ(Helper().Index.Speller.TTable, 2);
+// A Taiwanese name: 呂曉明 is "lvxiaoming" in Hanyu Pinyin, "luhsiaoming"
+// in Wade-Giles.
+constexpr char kTaiwaneseContact[] =
+    "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:呂曉明\r\nTEL;TYPE=CELL:010-1234\r\nEND:VCARD\r\n";
+
+// Choose, OK, restart the phone: the choice is there. Choose, Cancel:
+// nothing changed, nothing reloaded.
+TEST_F(SpellingPageTest, OkKeepsTheChosenTableAcrossARestartAndCancelTakesItBack) {
+  vostarel::testing::WriteDeviceFile(L"contacts.vcf", kTaiwaneseContact);
+  RunSheet(kSpellingPage, [this](HWND sheet) {
+    Click(CurrentPage(sheet), IDC_SPELLING_TABLE_1);
+    EXPECT_EQ(Helper().Index.Speller.TTable, 1) << "the sample spells with the choice at once";
+    PressOk(sheet);
+  });
+  DWORD stored = 0;
+  ASSERT_TRUE(ReadDword(L"TTable", &stored)) << "OK did not store the choice";
+  EXPECT_EQ(stored, 1u);
+  ASSERT_EQ(Helper().Index.AddressBook.Count(), 1u) << "the stores were not spelled again";
+  EXPECT_EQ(std::u16string(Helper().Index.AddressBook[0].SpelledName), u"luhsiaoming");
+
+  RecreateMainObject();  // the phone starts again and loads the settings
+  EXPECT_EQ(Helper().Index.Speller.TTable, 1);
   RunSheet(kSpellingPage, [this](HWND sheet) {
     HWND page = CurrentPage(sheet);
-    EXPECT_TRUE(IsChecked(page, IDC_SPELLING_TABLE_2));
+    EXPECT_TRUE(IsChecked(page, IDC_SPELLING_TABLE_1));
     EXPECT_FALSE(IsChecked(page, IDC_SPELLING_TABLE_0));
-    Click(page, IDC_SPELLING_TABLE_1);
-    EXPECT_EQ(Helper().Index.Speller.TTable, 1);
+    Click(page, IDC_SPELLING_TABLE_2);
+    EXPECT_EQ(Helper().Index.Speller.TTable, 2);
     PressCancel(sheet);
   });
-  EXPECT_EQ(Helper().Index.Speller.TTable, 1);
-  EXPECT_TRUE(Helper().Sheet.ReloadStores);
-  DWORD stored = 0;
+  EXPECT_EQ(Helper().Index.Speller.TTable, 1) << "Cancel left the choice in force";
   ASSERT_TRUE(ReadDword(L"TTable", &stored));
-  EXPECT_EQ(stored, 2u);
-  // The next library load reads the registry again.
-  RecreateMainObject();
-  EXPECT_EQ(Helper().Index.Speller.TTable, 2);
+  EXPECT_EQ(stored, 1u);
+  EXPECT_EQ(Helper().Index.AddressBook.Count(), 0u) << "Cancel reloaded the stores";
 }
 
 TEST_F(SpellingPageTest, ChoicesAreNamedAndTheOpeningSampleShowsWhatEachTableSpells) {

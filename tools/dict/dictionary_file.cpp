@@ -94,11 +94,17 @@ std::string EncodeDictionaryFile(std::u16string_view text) {
 #ifdef _WIN32
 // The Windows build (the release's tools/vostarel-dict.exe, run on a PC):
 // the same write through a temporary file, which then replaces the target
-// in one step. Paths are in the process's ANSI code page, as argv gives them.
+// in one step. The UTF-8 path is used by its UTF-16 name, so a file name in
+// any language works whatever the PC's code page.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error) {
+  static_assert(sizeof(wchar_t) == sizeof(char16_t));
   const std::string temporary = path + ".tmp" + std::to_string(GetCurrentProcessId());
-  const HANDLE file = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const std::u16string widePath = cli::Utf8ToUtf16(path);
+  const std::u16string wideTemporary = cli::Utf8ToUtf16(temporary);
+  const auto* target = reinterpret_cast<const wchar_t*>(widePath.c_str());
+  const auto* staged = reinterpret_cast<const wchar_t*>(wideTemporary.c_str());
+  const HANDLE file =
+      CreateFileW(staged, GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) {
     error = "cannot create a file beside '" + path + "' (error " +
             std::to_string(GetLastError()) + ")";
@@ -116,13 +122,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::st
   if (!CloseHandle(file) || !complete) {
     error = "cannot write '" + temporary + "' (error " +
             std::to_string(complete ? GetLastError() : writeError) + ")";
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(staged);
     return false;
   }
-  if (!MoveFileExA(temporary.c_str(), path.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  if (!MoveFileExW(staged, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = "cannot replace '" + path + "' (error " + std::to_string(GetLastError()) + ")";
-    DeleteFileA(temporary.c_str());
+    DeleteFileW(staged);
     return false;
   }
   return true;

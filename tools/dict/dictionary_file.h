@@ -22,9 +22,9 @@ bool DecodeUserLines(std::string_view bytes, std::u16string& lines, std::string&
 // The file's bytes: a byte-order mark, then `text` as UTF-16LE.
 std::string EncodeDictionaryFile(std::u16string_view text);
 
-// Writes `bytes` to `path` through a temporary file in the same folder that
-// is renamed over it, so `path` is never left half written. Returns false
-// with a reason in `error`.
+// Writes `bytes` to `path` (UTF-8) through a temporary file in the same
+// folder that is renamed over it, so `path` is never left half written.
+// Returns false with a reason in `error`.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes, std::string& error);
 
 }  // namespace vostarel::dict
