@@ -67,6 +67,12 @@
 #define IDS_SPELLING_TABLE_1 831
 #define IDS_SPELLING_TABLE_2 832
 #define IDS_SPELLING_SAMPLE 833
+/* Spelling-table page: the Korean keypads whose consonant keys find Hangul
+   names (ID - 834 is the stored KoreanKeypad value). */
+#define IDS_KOREAN_KEYPAD_FIRST 834
+#define IDS_KOREAN_KEYPAD_CHEONJIIN 834
+#define IDS_KOREAN_KEYPAD_NARATGEUL 835
+#define IDS_KOREAN_KEYPAD_OFF 836
 
 /* ---- Menu commands ----------------------------------------------------- */
 /* Overlay menu (menu 102, popup 0). 20103..20107 open the settings sheet at
@@ -135,6 +141,8 @@
 #define IDC_SAMPLE_NAME 3106
 #define IDC_SAMPLE_SPELLED 3107
 #define IDC_SAMPLE_INITIALS 3108
+#define IDC_KOREAN_KEYPAD 3109
+#define IDC_SAMPLE_KEYPAD 3110
 
 /* ---- Commands page (dialog 114) ---------------------------------------- */
 #define IDC_COMMAND_ADD 3060

@@ -86,6 +86,11 @@ uint32_t TranslateKey(const KeyMap& map, uint32_t code) {
   return code;
 }
 
+KoreanKeypad KoreanKeypadFromStored(uint32_t stored) {
+  return stored <= static_cast<uint32_t>(KoreanKeypad::Off) ? static_cast<KoreanKeypad>(stored)
+                                                            : KoreanKeypad::Cheonjiin;
+}
+
 int32_t SpellingTableFromStored(uint32_t stored) {
   return stored < static_cast<uint32_t>(kSpellingTableCount) ? static_cast<int32_t>(stored) : 0;
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "korean_spelling.h"
 #include "settings.h"
 
 namespace vostarel {
@@ -59,5 +60,9 @@ uint32_t TranslateKey(const KeyMap& map, uint32_t code);
 // The spelling table to use for the stored TTable number: 0, 1 or 2 as
 // stored; anything else (negative numbers read as large unsigned ones) 0.
 int32_t SpellingTableFromStored(uint32_t stored);
+
+// The Korean keypad for the stored KoreanKeypad number: 0 Cheonjiin,
+// 1 Naratgeul, 2 none as stored; anything else Cheonjiin, the default.
+KoreanKeypad KoreanKeypadFromStored(uint32_t stored);
 
 }  // namespace vostarel

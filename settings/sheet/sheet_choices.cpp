@@ -6,7 +6,7 @@ namespace vostarel {
 
 SheetChoiceValues TakeSheetChoices(DialHelper& helper) {
   SheetChoiceValues values{};
-  for (size_t i = 0; i < kSheetChoiceCount; ++i) values.Values[i] = kSheetChoices[i].Field(helper);
+  for (size_t i = 0; i < kSheetChoiceCount; ++i) values.Values[i] = kSheetChoices[i].Get(helper);
   return values;
 }
 
@@ -14,15 +14,15 @@ bool SettleSheetChoices(DialHelper& helper, const SheetChoiceValues& opened, boo
   bool reload = false;
   for (size_t i = 0; i < kSheetChoiceCount; ++i) {
     const SheetChoice& choice = kSheetChoices[i];
-    int32_t& field = choice.Field(helper);
     if (!applied) {
-      field = opened.Values[i];
+      choice.Set(helper, opened.Values[i]);
       continue;
     }
     // A failed write is not reported: the choice holds until the library
     // is unloaded, as every setting the sheet could not store does.
-    WriteChoice(choice.ValueName, field);
-    if (choice.ReloadsStores && field != opened.Values[i]) reload = true;
+    const int32_t value = choice.Get(helper);
+    WriteChoice(choice.ValueName, value);
+    if (choice.ReloadsStores && value != opened.Values[i]) reload = true;
   }
   return reload;
 }

@@ -1,7 +1,7 @@
 // The choices of the settings sheet that last as a REG_DWORD of their own
 // under the settings key (the option word, the placement and the commands
-// have their pages' apply steps). Each is a 32-bit field of the main object
-// that the settings load fills from its value.
+// have their pages' apply steps). Each is a field of the main object that the
+// settings load fills from its value, read and set as a 32-bit number.
 //
 // A page may change such a field at once, while the sheet is open (the
 // Spelling page does, so that its sample shows the choice). The sheet then
@@ -28,7 +28,8 @@ namespace vostarel {
 
 struct SheetChoice {
   const wchar_t* ValueName;
-  int32_t& (*Field)(DialHelper& helper);
+  int32_t (*Get)(const DialHelper& helper);
+  void (*Set)(DialHelper& helper, int32_t value);
   // The stores hold what the choice decides (spellings, order): a changed
   // value needs them loaded again.
   bool ReloadsStores;
@@ -36,7 +37,15 @@ struct SheetChoice {
 
 inline constexpr SheetChoice kSheetChoices[] = {
     // Spelling page: the syllable table that spells ideographs.
-    {L"TTable", [](DialHelper& helper) -> int32_t& { return helper.Index.Speller.TTable; }, true},
+    {L"TTable", [](const DialHelper& helper) { return helper.Index.Speller.TTable; },
+     [](DialHelper& helper, int32_t value) { helper.Index.Speller.TTable = value; }, true},
+    // Spelling page: the Korean keypad whose consonant keys find Hangul names.
+    {L"KoreanKeypad",
+     [](const DialHelper& helper) { return static_cast<int32_t>(helper.Index.Speller.Keypad); },
+     [](DialHelper& helper, int32_t value) {
+       helper.Index.Speller.Keypad = static_cast<KoreanKeypad>(value);
+     },
+     true},
 };
 inline constexpr size_t kSheetChoiceCount = sizeof kSheetChoices / sizeof kSheetChoices[0];
 

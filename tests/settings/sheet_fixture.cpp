@@ -188,6 +188,16 @@ std::wstring TextOf(HWND dialog, int id) {
 
 void SetText(HWND dialog, int id, const std::wstring& text) { SetDlgItemTextW(dialog, id, text.c_str()); }
 
+void Choose(HWND dialog, int id, int index) {
+  SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+int ChosenIndex(HWND dialog, int id) {
+  return static_cast<int>(SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+}
+
 void WhenWindowAppears(const wchar_t* className, const wchar_t* title, HWND except,
                        std::function<void(HWND window)> action) {
   const DWORD thread = GetCurrentThreadId();

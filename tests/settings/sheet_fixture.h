@@ -61,6 +61,9 @@ bool IsChecked(HWND dialog, int id);
 bool IsEnabled(HWND dialog, int id);
 std::wstring TextOf(HWND dialog, int id);
 void SetText(HWND dialog, int id, const std::wstring& text);
+// Picks item `index` of a drop-down list as a tap on it would.
+void Choose(HWND dialog, int id, int index);
+int ChosenIndex(HWND dialog, int id);
 
 // Runs `action` on this thread, from a timer, once a visible top-level
 // window of this thread other than `except` appears whose class is
