@@ -44,97 +44,97 @@ const KoreanSurnameRow KoreanSurnames[] = {
     {{u'\uB9DD', u'\uC808'}, 116, 2},  // 망절
     {{u'\uB9F9', 0}, 118, 2},  // 맹
     {{u'\uBA85', 0}, 120, 3},  // 명
-    {{u'\uBAA8', 0}, 123, 2},  // 모
-    {{u'\uBAA9', 0}, 125, 1},  // 목
-    {{u'\uBB38', 0}, 126, 3},  // 문
-    {{u'\uBBFC', 0}, 129, 1},  // 민
-    {{u'\uBC15', 0}, 130, 3},  // 박
-    {{u'\uBC18', 0}, 133, 3},  // 반
-    {{u'\uBC29', 0}, 136, 2},  // 방
-    {{u'\uBC30', 0}, 138, 3},  // 배
-    {{u'\uBC31', 0}, 141, 4},  // 백
-    {{u'\uBC94', 0}, 145, 3},  // 범
-    {{u'\uBCC0', 0}, 148, 3},  // 변
-    {{u'\uBCF5', 0}, 151, 2},  // 복
-    {{u'\uBD09', 0}, 153, 2},  // 봉
-    {{u'\uBD80', 0}, 155, 3},  // 부
-    {{u'\uBE48', 0}, 158, 2},  // 빈
-    {{u'\uC0AC', 0}, 160, 1},  // 사
-    {{u'\uC0AC', u'\uACF5'}, 161, 2},  // 사공
-    {{u'\uC0C1', 0}, 163, 1},  // 상
-    {{u'\uC11C', 0}, 164, 3},  // 서
-    {{u'\uC11C', u'\uBB38'}, 167, 3},  // 서문
-    {{u'\uC11D', 0}, 170, 3},  // 석
-    {{u'\uC120', 0}, 173, 3},  // 선
-    {{u'\uC120', u'\uC6B0'}, 176, 3},  // 선우
-    {{u'\uC124', 0}, 179, 3},  // 설
-    {{u'\uC131', 0}, 182, 3},  // 성
-    {{u'\uC18C', 0}, 185, 2},  // 소
-    {{u'\uC18C', u'\uBD09'}, 187, 2},  // 소봉
-    {{u'\uC190', 0}, 189, 2},  // 손
-    {{u'\uC1A1', 0}, 191, 3},  // 송
-    {{u'\uC2B9', 0}, 194, 2},  // 승
-    {{u'\uC2DC', 0}, 196, 3},  // 시
-    {{u'\uC2E0', 0}, 199, 3},  // 신
-    {{u'\uC2EC', 0}, 202, 2},  // 심
-    {{u'\uC548', 0}, 204, 3},  // 안
-    {{u'\uC591', 0}, 207, 2},  // 양
-    {{u'\uC5B4', 0}, 209, 3},  // 어
-    {{u'\uC5B4', u'\uAE08'}, 212, 2},  // 어금
-    {{u'\uC5C4', 0}, 214, 4},  // 엄
-    {{u'\uC5EC', 0}, 218, 4},  // 여
-    {{u'\uC5F0', 0}, 222, 3},  // 연
-    {{u'\uC5FC', 0}, 225, 3},  // 염
-    {{u'\uC608', 0}, 228, 2},  // 예
-    {{u'\uC624', 0}, 230, 3},  // 오
-    {{u'\uC625', 0}, 233, 2},  // 옥
-    {{u'\uC628', 0}, 235, 1},  // 온
-    {{u'\uC655', 0}, 236, 1},  // 왕
-    {{u'\uC6A9', 0}, 237, 1},  // 용
-    {{u'\uC6B0', 0}, 238, 3},  // 우
-    {{u'\uC6D0', 0}, 241, 2},  // 원
-    {{u'\uC704', 0}, 243, 2},  // 위
-    {{u'\uC720', 0}, 245, 3},  // 유
-    {{u'\uC721', 0}, 248, 2},  // 육
-    {{u'\uC724', 0}, 250, 3},  // 윤
-    {{u'\uC740', 0}, 253, 2},  // 은
-    {{u'\uC74C', 0}, 255, 2},  // 음
-    {{u'\uC774', 0}, 257, 3},  // 이
-    {{u'\uC778', 0}, 260, 1},  // 인
-    {{u'\uC784', 0}, 261, 3},  // 임
-    {{u'\uC7A5', 0}, 264, 3},  // 장
-    {{u'\uC7A5', u'\uACE1'}, 267, 2},  // 장곡
-    {{u'\uC804', 0}, 269, 3},  // 전
-    {{u'\uC815', 0}, 272, 3},  // 정
-    {{u'\uC81C', 0}, 275, 3},  // 제
-    {{u'\uC81C', u'\uAC08'}, 278, 2},  // 제갈
-    {{u'\uC870', 0}, 280, 4},  // 조
-    {{u'\uC88C', 0}, 284, 2},  // 좌
-    {{u'\uC8FC', 0}, 286, 3},  // 주
-    {{u'\uC9C0', 0}, 289, 3},  // 지
-    {{u'\uC9C4', 0}, 292, 2},  // 진
-    {{u'\uCC28', 0}, 294, 2},  // 차
-    {{u'\uCC44', 0}, 296, 3},  // 채
-    {{u'\uCC9C', 0}, 299, 3},  // 천
-    {{u'\uCD5C', 0}, 302, 2},  // 최
-    {{u'\uCD94', 0}, 304, 2},  // 추
-    {{u'\uD0C1', 0}, 306, 2},  // 탁
-    {{u'\uD0DC', 0}, 308, 3},  // 태
-    {{u'\uD33D', 0}, 311, 2},  // 팽
-    {{u'\uD3B8', 0}, 313, 3},  // 편
-    {{u'\uD45C', 0}, 316, 2},  // 표
-    {{u'\uD53C', 0}, 318, 2},  // 피
-    {{u'\uD558', 0}, 320, 2},  // 하
-    {{u'\uD55C', 0}, 322, 3},  // 한
-    {{u'\uD568', 0}, 325, 2},  // 함
-    {{u'\uD5C8', 0}, 327, 4},  // 허
-    {{u'\uD604', 0}, 331, 3},  // 현
-    {{u'\uD615', 0}, 334, 3},  // 형
-    {{u'\uD638', 0}, 337, 1},  // 호
-    {{u'\uD64D', 0}, 338, 3},  // 홍
-    {{u'\uD669', 0}, 341, 3},  // 황
-    {{u'\uD669', u'\uBAA9'}, 344, 1},  // 황목
-    {{u'\uD669', u'\uBCF4'}, 345, 2},  // 황보
+    {{u'\uBAA8', 0}, 123, 1},  // 모
+    {{u'\uBAA9', 0}, 124, 1},  // 목
+    {{u'\uBB38', 0}, 125, 2},  // 문
+    {{u'\uBBFC', 0}, 127, 1},  // 민
+    {{u'\uBC15', 0}, 128, 3},  // 박
+    {{u'\uBC18', 0}, 131, 2},  // 반
+    {{u'\uBC29', 0}, 133, 2},  // 방
+    {{u'\uBC30', 0}, 135, 1},  // 배
+    {{u'\uBC31', 0}, 136, 4},  // 백
+    {{u'\uBC94', 0}, 140, 3},  // 범
+    {{u'\uBCC0', 0}, 143, 3},  // 변
+    {{u'\uBCF5', 0}, 146, 2},  // 복
+    {{u'\uBD09', 0}, 148, 2},  // 봉
+    {{u'\uBD80', 0}, 150, 3},  // 부
+    {{u'\uBE48', 0}, 153, 2},  // 빈
+    {{u'\uC0AC', 0}, 155, 1},  // 사
+    {{u'\uC0AC', u'\uACF5'}, 156, 2},  // 사공
+    {{u'\uC0C1', 0}, 158, 1},  // 상
+    {{u'\uC11C', 0}, 159, 3},  // 서
+    {{u'\uC11C', u'\uBB38'}, 162, 3},  // 서문
+    {{u'\uC11D', 0}, 165, 2},  // 석
+    {{u'\uC120', 0}, 167, 2},  // 선
+    {{u'\uC120', u'\uC6B0'}, 169, 3},  // 선우
+    {{u'\uC124', 0}, 172, 3},  // 설
+    {{u'\uC131', 0}, 175, 2},  // 성
+    {{u'\uC18C', 0}, 177, 2},  // 소
+    {{u'\uC18C', u'\uBD09'}, 179, 2},  // 소봉
+    {{u'\uC190', 0}, 181, 2},  // 손
+    {{u'\uC1A1', 0}, 183, 3},  // 송
+    {{u'\uC2B9', 0}, 186, 2},  // 승
+    {{u'\uC2DC', 0}, 188, 3},  // 시
+    {{u'\uC2E0', 0}, 191, 3},  // 신
+    {{u'\uC2EC', 0}, 194, 2},  // 심
+    {{u'\uC548', 0}, 196, 3},  // 안
+    {{u'\uC591', 0}, 199, 2},  // 양
+    {{u'\uC5B4', 0}, 201, 3},  // 어
+    {{u'\uC5B4', u'\uAE08'}, 204, 2},  // 어금
+    {{u'\uC5C4', 0}, 206, 4},  // 엄
+    {{u'\uC5EC', 0}, 210, 4},  // 여
+    {{u'\uC5F0', 0}, 214, 3},  // 연
+    {{u'\uC5FC', 0}, 217, 3},  // 염
+    {{u'\uC608', 0}, 220, 2},  // 예
+    {{u'\uC624', 0}, 222, 3},  // 오
+    {{u'\uC625', 0}, 225, 2},  // 옥
+    {{u'\uC628', 0}, 227, 1},  // 온
+    {{u'\uC655', 0}, 228, 1},  // 왕
+    {{u'\uC6A9', 0}, 229, 2},  // 용
+    {{u'\uC6B0', 0}, 231, 2},  // 우
+    {{u'\uC6D0', 0}, 233, 2},  // 원
+    {{u'\uC704', 0}, 235, 2},  // 위
+    {{u'\uC720', 0}, 237, 3},  // 유
+    {{u'\uC721', 0}, 240, 2},  // 육
+    {{u'\uC724', 0}, 242, 3},  // 윤
+    {{u'\uC740', 0}, 245, 2},  // 은
+    {{u'\uC74C', 0}, 247, 2},  // 음
+    {{u'\uC774', 0}, 249, 4},  // 이
+    {{u'\uC778', 0}, 253, 1},  // 인
+    {{u'\uC784', 0}, 254, 3},  // 임
+    {{u'\uC7A5', 0}, 257, 3},  // 장
+    {{u'\uC7A5', u'\uACE1'}, 260, 2},  // 장곡
+    {{u'\uC804', 0}, 262, 3},  // 전
+    {{u'\uC815', 0}, 265, 3},  // 정
+    {{u'\uC81C', 0}, 268, 3},  // 제
+    {{u'\uC81C', u'\uAC08'}, 271, 2},  // 제갈
+    {{u'\uC870', 0}, 273, 4},  // 조
+    {{u'\uC88C', 0}, 277, 2},  // 좌
+    {{u'\uC8FC', 0}, 279, 2},  // 주
+    {{u'\uC9C0', 0}, 281, 3},  // 지
+    {{u'\uC9C4', 0}, 284, 2},  // 진
+    {{u'\uCC28', 0}, 286, 2},  // 차
+    {{u'\uCC44', 0}, 288, 4},  // 채
+    {{u'\uCC9C', 0}, 292, 3},  // 천
+    {{u'\uCD5C', 0}, 295, 2},  // 최
+    {{u'\uCD94', 0}, 297, 2},  // 추
+    {{u'\uD0C1', 0}, 299, 2},  // 탁
+    {{u'\uD0DC', 0}, 301, 2},  // 태
+    {{u'\uD33D', 0}, 303, 2},  // 팽
+    {{u'\uD3B8', 0}, 305, 3},  // 편
+    {{u'\uD45C', 0}, 308, 2},  // 표
+    {{u'\uD53C', 0}, 310, 2},  // 피
+    {{u'\uD558', 0}, 312, 2},  // 하
+    {{u'\uD55C', 0}, 314, 3},  // 한
+    {{u'\uD568', 0}, 317, 2},  // 함
+    {{u'\uD5C8', 0}, 319, 4},  // 허
+    {{u'\uD604', 0}, 323, 3},  // 현
+    {{u'\uD615', 0}, 326, 3},  // 형
+    {{u'\uD638', 0}, 329, 1},  // 호
+    {{u'\uD64D', 0}, 330, 3},  // 홍
+    {{u'\uD669', 0}, 333, 3},  // 황
+    {{u'\uD669', u'\uBAA9'}, 336, 1},  // 황목
+    {{u'\uD669', u'\uBCF4'}, 337, 2},  // 황보
 };
 const int KoreanSurnameCount = 128;
 
@@ -152,30 +152,29 @@ const char* const KoreanSurnameSpellings[] = {
     "dockko", "dokgo", "dong", "tong", "dhong", "doung", "dongbang", "tongbang",
     "doo", "tu", "do", "du", "deungjeong", "tungjong", "ra", "na", "la", "ryu",
     "yoo", "yu", "ma", "mangjeol", "mangjol", "maeng", "meng", "myung",
-    "myeong", "myong", "mo", "moh", "mok", "moon", "mun", "mon", "min", "park",
-    "bak", "pak", "ban", "pan", "bahn", "bang", "pang", "bae", "pae", "bai",
-    "baek", "paik", "paek", "back", "bum", "beom", "pom", "byun", "byeon",
-    "pyon", "bok", "pok", "bong", "pong", "boo", "bu", "pu", "bin", "pin", "sa",
-    "sagong", "sakong", "sang", "suh", "so", "su", "seomun", "somun", "suhmoon",
-    "seok", "suk", "sok", "sun", "seon", "son", "sunwoo", "seonu", "sonu",
-    "seol", "sul", "sol", "sung", "seong", "song", "so", "soh", "sobong",
-    "sopong", "son", "sohn", "song", "soung", "sung", "seung", "sung", "si",
-    "shi", "see", "shin", "sin", "shinn", "shim", "sim", "ahn", "an", "ann",
-    "yang", "ryang", "eo", "uh", "o", "eogeum", "okum", "um", "eom", "uhm",
-    "om", "yeo", "yoh", "yu", "yo", "yeon", "yun", "yon", "yum", "yeom", "yom",
-    "ye", "yeh", "oh", "o", "oe", "ok", "ohk", "on", "wang", "yong", "woo", "u",
-    "wu", "won", "weon", "wi", "wee", "yoo", "yu", "you", "yook", "yuk", "yoon",
-    "yun", "youn", "eun", "un", "eum", "um", "lee", "yi", "i", "in", "lim",
-    "im", "yim", "chang", "jahng", "jhang", "janggok", "changgok", "jun",
-    "chun", "chon", "jung", "jeong", "chung", "je", "jae", "che", "jegal",
-    "chegal", "cho", "joe", "joh", "jo", "jwa", "chwa", "joo", "ju", "chu",
-    "ji", "jee", "chi", "jin", "chin", "cha", "char", "chae", "chai", "che",
-    "chun", "cheon", "chon", "choi", "choe", "choo", "chu", "tak", "tahk",
-    "tae", "tai", "thae", "paeng", "peng", "pyun", "pyeon", "pyon", "pyo",
-    "pyoh", "pi", "pee", "ha", "hah", "han", "hahn", "hann", "ham", "hahm",
-    "heo", "huh", "hur", "ho", "hyun", "hyeon", "hyon", "hyung", "hyeong",
-    "hyong", "ho", "hong", "houng", "hyong", "hwang", "whang", "hoang",
-    "hwangmok", "hwangbo", "whangbo",
+    "myeong", "myong", "mo", "mok", "moon", "mun", "min", "park", "bak", "pak",
+    "ban", "van", "bang", "pang", "bae", "baek", "paik", "paek", "back", "bum",
+    "beom", "pom", "byun", "byeon", "pyon", "bok", "pok", "bong", "pong", "boo",
+    "bu", "pu", "bin", "pin", "sa", "sagong", "sakong", "sang", "suh", "so",
+    "su", "seomun", "somun", "suhmoon", "seok", "suk", "sun", "seon", "sunwoo",
+    "seonu", "sonu", "seol", "sul", "sol", "sung", "seong", "so", "soh",
+    "sobong", "sopong", "son", "sohn", "song", "soung", "sung", "seung", "sung",
+    "si", "shi", "see", "shin", "sin", "shinn", "shim", "sim", "ahn", "an",
+    "ann", "yang", "ryang", "eo", "uh", "o", "eogeum", "okum", "um", "eom",
+    "uhm", "om", "yeo", "yoh", "yu", "yo", "yeon", "yun", "yon", "yum", "yeom",
+    "yom", "ye", "yeh", "oh", "o", "oe", "ok", "ock", "on", "wang", "yong",
+    "young", "woo", "wu", "won", "weon", "wi", "wee", "yoo", "yu", "you",
+    "yook", "yuk", "yoon", "yun", "youn", "eun", "un", "eum", "um", "lee", "yi",
+    "rhee", "i", "in", "lim", "im", "yim", "chang", "jahng", "jhang", "janggok",
+    "changgok", "jun", "chun", "chon", "jung", "jeong", "chung", "je", "jae",
+    "che", "jegal", "chegal", "cho", "joe", "joh", "jo", "jwa", "chwa", "ju",
+    "joo", "ji", "jee", "chi", "jin", "chin", "cha", "char", "chae", "chai",
+    "che", "chea", "cheon", "chun", "chon", "choi", "choe", "chu", "choo",
+    "tak", "tahk", "tae", "tai", "paeng", "peng", "pyun", "pyeon", "pyon",
+    "pyo", "pyoh", "pi", "pee", "ha", "hah", "han", "hahn", "hann", "ham",
+    "hahm", "heo", "huh", "hur", "ho", "hyun", "hyeon", "hyoun", "hyung",
+    "hyeong", "hyong", "ho", "hong", "houng", "hyong", "hwang", "whang",
+    "hoang", "hwangmok", "hwangbo", "whangbo",
 };
 
 const KoreanJamoChoice KoreanInitialChoices[] = {

@@ -75,7 +75,7 @@ def read_surnames(path):
             raise DataError("%s: %r is not one or two Hangul syllables" % (where, hangul))
         if rank != "-" and not (rank.isdigit() and 1 <= int(rank) <= 100):
             raise DataError("%s: bad rank %r" % (where, rank))
-        if source not in ("share", "list", "usage"):
+        if source not in ("share", "sample", "list", "usage"):
             raise DataError("%s: unknown source %r" % (where, source))
         spellings = spellings.split(",")
         for spelling in spellings:

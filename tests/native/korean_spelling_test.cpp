@@ -54,7 +54,7 @@ TEST(KoreanSurnames, TheSurnameAtTheStartAndItsSpellings) {
   };
   const Case cases[] = {
       {u"김민준", 1, {"kim", "gim"}},
-      {u"이서연", 1, {"lee", "yi", "i"}},
+      {u"이서연", 1, {"lee", "yi", "rhee", "i"}},  // rhee kept although rare
       {u"박지훈", 1, {"park", "bak", "pak"}},
       {u"최", 1, {"choi", "choe"}},  // a name of one syllable
       {u"정우성", 1, {"jung", "jeong", "chung"}},
