@@ -166,7 +166,7 @@ const char* const KoreanSurnameSpellings[] = {
     "young", "woo", "wu", "won", "weon", "wi", "wee", "yoo", "yu", "you",
     "yook", "yuk", "yoon", "yun", "youn", "eun", "un", "eum", "um", "lee", "yi",
     "rhee", "i", "in", "lim", "im", "yim", "chang", "jahng", "jhang", "janggok",
-    "changgok", "jun", "chun", "chon", "jung", "jeong", "chung", "je", "jae",
+    "changgok", "jeon", "jun", "chun", "jung", "jeong", "chung", "je", "jae",
     "che", "jegal", "chegal", "cho", "joe", "joh", "jo", "jwa", "chwa", "ju",
     "joo", "ji", "jee", "chi", "jin", "chin", "cha", "char", "chae", "chai",
     "che", "chea", "cheon", "chun", "chon", "choi", "choe", "chu", "choo",

@@ -63,7 +63,7 @@ TEST(KoreanSurnames, TheSurnameAtTheStartAndItsSpellings) {
       {u"오", 1, {"oh", "o"}},
       {u"신", 1, {"shin", "sin"}},
       {u"안", 1, {"ahn", "an"}},
-      {u"전", 1, {"jun", "chun", "jeon"}},
+      {u"전", 1, {"jeon", "jun", "chun"}},
       {u"윤", 1, {"yoon", "yun"}},
       {u"문", 1, {"moon", "mun"}},
       // Two-syllable surnames, when a given name follows.
