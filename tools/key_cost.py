@@ -23,7 +23,13 @@ list view drew per key come from cprog's count of draw requests.
 
     tools/key_cost.py [--dll PATH] [--compare PATH] [--contacts N]
                       [--cycles N] [--runs N] [--version win2003|winxp|nt40]
-                      [--wine-theme none|light]
+                      [--wine-theme none|light] [--load]
+
+--load measures instead what loading the contacts costs: the phone started
+on a device of --contacts contacts, half of them with Korean names and one
+number in five in international form, until the list shows after its first
+key, against the same run on the empty device (the difference is the CPU
+time of reading and spelling the contacts, alternate spellings included).
 
 --wine-theme: the phone's windows are drawn without Wine's visual style by
 default, as classic windows; "light" keeps Wine's own style, whose scroll
@@ -61,6 +67,30 @@ HIDDEN_CYCLE_KEYS = 18
 
 def windows_path(path):
     return "Z:" + str(path).replace("/", "\\")
+
+
+KOREAN_SURNAMES = "김이박최정강조윤장임한오서신권황안송류전홍"
+KOREAN_GIVEN = "민서지현수영준우하윤도진예은재성혜연동훈경아"
+
+
+def write_korean_device(folder, contacts):
+    """Half the names Korean, one number in five international."""
+    folder.mkdir(parents=True, exist_ok=True)
+    rng = random.Random(13)
+    cards = []
+    for i in range(contacts):
+        if i % 2 == 0:
+            name = rng.choice(KOREAN_SURNAMES) + rng.choice(KOREAN_GIVEN) + rng.choice(KOREAN_GIVEN)
+        else:
+            name = f"Contact {i}"
+        local = f"{rng.randrange(10000):04d}-{rng.randrange(10000):04d}"
+        mobile = NUMBER if i == contacts // 2 else (f"+82 10-{local}" if rng.random() < 0.2
+                                                    else f"010-{local}")
+        cards.append("\r\n".join(["BEGIN:VCARD", "VERSION:3.0", f"FN:{name}",
+                                   f"TEL;TYPE=CELL:{mobile}", f"UID:{i + 1}", "END:VCARD"]))
+    (folder / "contacts.vcf").write_text("\r\n".join(cards) + "\r\n", encoding="utf-8")
+    (folder / "sim.txt").write_text("", encoding="utf-8")
+    (folder / "calllog.txt").write_text("", encoding="utf-8")
 
 
 def write_device(folder, contacts):
@@ -208,6 +238,8 @@ def main():
     parser.add_argument("--version", default="win2003", choices=["win2003", "winxp", "nt40"])
     parser.add_argument("--wine-theme", default="none", choices=["none", "light"],
                         help="Wine's visual style for the phone's windows (none: classic drawing)")
+    parser.add_argument("--load", action="store_true",
+                        help="measure loading the contacts instead of the keys")
     args = parser.parse_args()
 
     build_bin = ROOT / "build" / "windows" / "bin"
@@ -230,6 +262,15 @@ def main():
     phone = Phone(work, args.version, args.wine_theme)
     phone.set_up(bins["measured"])
     phone.start()
+    if args.load:
+        korean = work / f"device-korean-{args.contacts}"
+        if not (korean / "contacts.vcf").exists():
+            write_korean_device(korean, args.contacts)
+        try:
+            measure_load(phone, dlls, bins, korean, devices["empty"], args)
+        finally:
+            phone.stop()
+        return
     per_key = {}  # (dll name, case) -> list of (phone, server, x) ms per key
     try:
         for _ in range(args.runs):
@@ -261,6 +302,25 @@ def main():
             total = statistics.median(sum(s[:3]) for s in samples)
             print(f"  {case:32} {columns[0]:8.2f} {columns[1]:8.2f} {columns[2]:8.2f} {total:8.2f} "
                   f"{columns[3]:11.1f}")
+
+
+def measure_load(phone, dlls, bins, full, empty, args):
+    """Prints the CPU time of loading the contacts: a run that types the first
+    key on the full device less the same run on the empty one."""
+    loads = {}
+    for _ in range(args.runs):
+        for name, _dll in dlls:
+            phone.register(bins[name] / "Vostarel.dll")
+            with_contacts, printed = phone.run(bins[name], full, "0")
+            if printed_value(printed, "list") != "visible":
+                sys.exit(f"load: the list did not show:\n{printed}")
+            without, _ = phone.run(bins[name], empty, "0")
+            loads.setdefault(name, []).append(sum(with_contacts) - sum(without))
+    print(f"CPU seconds of loading {args.contacts} contacts (half Korean, a fifth of the numbers "
+          f"international): phone + Wine server + X, full device less empty device, "
+          f"median of {args.runs} runs; {args.version}")
+    for name, dll in dlls:
+        print(f"  {name}: {statistics.median(loads[name]):.3f}  ({dll})")
 
 
 if __name__ == "__main__":
