@@ -1,9 +1,9 @@
 #include "loader_thread.h"
 
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "dictionary_path.h"
 #include "holders.h"
-#include "host_rules.h"
+#include "dialer_polling.h"
 #include "process_values.h"
 #include "store_loaders.h"
 #include "window_search.h"

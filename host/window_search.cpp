@@ -1,10 +1,10 @@
 #include "window_search.h"
 
 #include "desktop_only.h"
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "dictionary_path.h"
 #include "holders.h"
-#include "host_rules.h"
+#include "process_rules.h"
 #include "process_values.h"
 #include "replacement_procs.h"
 #include "resource_ids.h"

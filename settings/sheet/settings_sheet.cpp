@@ -83,7 +83,7 @@ int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
 
   const ModuleHandle viewer = InitHtmlViewer();
   helper.Sheet.ReloadStores = FALSE;
-  helper.Sheet.PlacementChanged = FALSE;
+  helper.PlacementChanged = FALSE;
   PropertySheetW(&header);
   if (helper.Sheet.ReloadStores) ReloadStores(helper);
   return 0;

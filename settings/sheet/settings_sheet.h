@@ -22,9 +22,9 @@ enum SettingsPage : int {
 // Shows the sheet modally over `parent`, starting at page `startPage`, and
 // returns 0 once the user has left it with OK or Cancel. When a page set
 // the reload mark, the three stores are loaded again before it returns.
-// What else changed is reported in helper.Sheet for the caller to act on
-// (PlacementChanged: the result list goes to its new place). The sheet
-// knows nothing of the result list's window.
+// What else changed is reported in the main object for the caller to act
+// on (helper.PlacementChanged: the result list goes to its new place). The
+// sheet knows nothing of the result list's window.
 int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage);
 
 // Gives `window` a menu bar made from menu resource `resourceId` of the
