@@ -22,7 +22,7 @@ constexpr size_t kMaxCallRequestBytes = 64 * 1024;
 
 extern "C" LONG WINAPI tapiRequestMakeCallW(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
                                             LPCWSTR lpszCalledParty, LPCWSTR lpszComment) {
-  using vostarel::platform::AsUtf16;
+  using vostarel::AsUtf16;
   if (vostarel::faults::InjectFault(vostarel::faults::FaultPoint::tapiRequestMakeCall)) {
     return TAPIERR_REQUESTFAILED;
   }
