@@ -53,7 +53,6 @@ TEST(DialHelperTest, RegistersTheShellsSipPreferenceControl) {
   // Earlier tests have built main objects already; start without the class.
   UnregisterClassW(L"SIPPREF", GetModuleHandleW(L"aygshell.dll"));
   const MainObject object(GetModuleHandleW(nullptr));
-  const DialHelper& helper = object.Helper;
   HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
   ASSERT_NE(parent, nullptr);
