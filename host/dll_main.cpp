@@ -7,8 +7,8 @@
 #include <new>
 
 #include "chained_extension.h"
-#include "dial_helper.h"
 #include "loader_thread.h"
+#include "main_object.h"
 #include "process_values.h"
 #include "settings.h"
 #include "settings_sheet.h"
@@ -16,9 +16,12 @@
 namespace vostarel {
 namespace {
 
-DialHelper* CreateMainObject(HINSTANCE instance) {
+// What g_mainObject points into while it is set.
+MainObject* g_mainObjectOwner = nullptr;
+
+MainObject* CreateMainObject(HINSTANCE instance) {
   try {
-    return new (std::nothrow) DialHelper(instance);
+    return new (std::nothrow) MainObject(instance);
   } catch (...) {
     return nullptr;
   }
@@ -28,18 +31,21 @@ void OnProcessAttach(HINSTANCE instance) {
   RecordProcessValues(instance);
   if (!RunsInPhoneApplication()) return;
   g_openSettingsSheet = ShowSettingsSheet;
-  DialHelper* helper = CreateMainObject(instance);
-  if (helper == nullptr) return;
+  MainObject* owner = CreateMainObject(instance);
+  if (owner == nullptr) return;
+  g_mainObjectOwner = owner;
+  DialHelper* helper = &owner->Helper;
   g_mainObject = helper;
   if ((helper->Options.Flags & SettingsFlags::kChainedExtension) != 0) LoadChainedExtension();
   StartLoaderThread();
 }
 
 void OnProcessDetach() {
-  DialHelper* helper = g_mainObject;
-  if (helper == nullptr) return;
+  MainObject* owner = g_mainObjectOwner;
+  if (owner == nullptr) return;
   g_mainObject = nullptr;
-  delete helper;  // frees the stores, then the dictionary
+  g_mainObjectOwner = nullptr;
+  delete owner;  // frees the stores, then the dictionary
 }
 
 }  // namespace

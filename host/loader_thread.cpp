@@ -1,8 +1,9 @@
 #include "loader_thread.h"
 
-#include "dial_helper.h"
+#include "dialer_window_state.h"
+#include "dictionary_path.h"
 #include "holders.h"
-#include "host_rules.h"
+#include "dialer_polling.h"
 #include "process_values.h"
 #include "store_loaders.h"
 #include "window_search.h"
@@ -40,12 +41,12 @@ DWORD RunLoader(DialHelper& helper, uint32_t polls, DWORD intervalMs) {
 bool StartLoaderThread() {
   // One more reference on the library for the thread. Taken here, under the
   // loader lock of process attach, so that no FreeLibrary can come between
-  // the thread's start and its first instruction.
-  HMODULE self = nullptr;
-  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
-                          reinterpret_cast<LPCWSTR>(&LoaderThreadProc), &self)) {
-    return false;
-  }
+  // the thread's start and its first instruction. Loading the library's own
+  // path again only counts the reference: it is loaded already.
+  wchar_t path[kPathCapacity];
+  const DWORD length = GetModuleFileNameW(g_moduleInstance, path, kPathCapacity);
+  if (length == 0 || length >= kPathCapacity) return false;
+  if (LoadLibraryW(path) == nullptr) return false;
   const KernelHandle thread(CreateThread(nullptr, 0, LoaderThreadProc, nullptr, 0, nullptr));
   // Without a thread the reference stays: the library then stays loaded
   // until the process ends, which is how the phone application uses it.

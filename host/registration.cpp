@@ -111,9 +111,9 @@ void UnregisterExtension() {
         Store(key, kPathBackupValue, before.PathBackup, after.PathBackup) &&
         Store(key, kFlagBackupValue, before.FlagBackup, after.FlagBackup);
   }
-  // The settings key has no subkeys, but the device's RegDeleteKey removes
-  // a whole tree, which is RegDeleteTree on the desktop.
-  RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
+  // The settings key has no subkeys of its own, but whatever was put under
+  // it goes with it.
+  DeleteKeyTree(HKEY_CURRENT_USER, kSettingsKeyPath);
   EndPhoneApplication();
 }
 

@@ -1,9 +1,10 @@
 #include "window_search.h"
 
-#include "dial_helper.h"
+#include "desktop_only.h"
+#include "dialer_window_state.h"
 #include "dictionary_path.h"
 #include "holders.h"
-#include "host_rules.h"
+#include "process_rules.h"
 #include "process_values.h"
 #include "replacement_procs.h"
 #include "resource_ids.h"
@@ -17,10 +18,9 @@ bool WindowProcessPath(HWND window, wchar_t (&path)[kPathCapacity]) {
   DWORD processId = 0;
   GetWindowThreadProcessId(window, &processId);
   if (processId == 0) return false;
-  const KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+  const KernelHandle process(OpenProcess(kProcessPathAccess, FALSE, processId));
   if (!process.Valid()) return false;
-  DWORD size = kPathCapacity;
-  return QueryFullProcessImageNameW(process.Get(), 0, path, &size) != FALSE;
+  return ProcessImagePath(process.Get(), path, kPathCapacity);
 }
 
 // Puts `replacement` in front of the window's procedure. The replacement

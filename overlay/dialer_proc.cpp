@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "dialer_keys.h"
 #include "overlay_menu.h"
 #include "process_values.h"

@@ -4,7 +4,7 @@
 // menu.
 #include "aygshell.h"
 #include "desktop_values.h"
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "overlay_menu.h"
 #include "process_values.h"
 #include "replacement_procs.h"

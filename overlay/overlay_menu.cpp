@@ -2,7 +2,7 @@
 
 #include <cwchar>
 
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "overlay_commands.h"
 #include "process_values.h"
 #include "resource_ids.h"
@@ -43,7 +43,7 @@ void ReloadAndReport(DialHelper& helper) {
 void OpenSettingsSheet(DialHelper& helper, int startPage) {
   if (g_openSettingsSheet == nullptr) return;
   g_openSettingsSheet(helper, helper.Window.Dialer, startPage);
-  if (helper.Sheet.PlacementChanged) PlaceResultList(helper, false);
+  if (helper.PlacementChanged) PlaceResultList(helper, false);
 }
 
 }  // namespace

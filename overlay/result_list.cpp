@@ -6,7 +6,7 @@
 
 #include "aygshell.h"
 #include "desktop_values.h"
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "filter.h"
 #include "list_placement.h"
 #include "process_values.h"

@@ -5,7 +5,7 @@
 #include "holders.h"
 #include "command_action.h"
 #include "desktop_values.h"
-#include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "macro_expansion.h"
 #include "number_selection.h"
 #include "overlay_menu.h"

@@ -19,13 +19,14 @@ void LoadIndexTexts(IndexTexts& texts, HINSTANCE module) {
   }
 }
 
-DialHelper::DialHelper(HINSTANCE module) {
+DialHelper::DialHelper(HINSTANCE module, DialerWindowState& window, SettingsSheetState& sheet)
+    : Window(window), Sheet(sheet) {
   // The speller is a member and exists already; the settings give it its
   // table choice before its dictionary is loaded.
   LoadSettings(Options, Index.Speller, module);
   LoadUserDictionary(Index.Speller, module);
   LoadIndexTexts(Index.Texts, module);
-  // Stores empty, result count 0 and the window state as declared.
+  // Stores empty and result count 0.
   Index.Results.Count = 0;
   SHInitExtraControls();
 }

@@ -1,7 +1,7 @@
 #include "process_values.h"
 
 #include "dictionary_path.h"
-#include "host_rules.h"
+#include "process_rules.h"
 #include "resource_ids.h"
 #include "win_text.h"
 

@@ -19,7 +19,7 @@ extern HINSTANCE g_moduleInstance;
 extern const wchar_t* g_productName;
 extern int g_productNameLength;
 
-// The system version flags (see VersionFlagsFor in host_rules.h).
+// The system version flags (see VersionFlagsFor in process_rules.h).
 extern bool g_version5;
 extern bool g_version52;
 

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include <memory>
 #include <new>
+#include <string>
 
 namespace vostarel {
 
@@ -114,6 +115,39 @@ bool RegistryKey::DeleteValue(const wchar_t* name) const {
   if (!key_) return false;
   const LSTATUS status = RegDeleteValueW(key_.Get(), name);
   return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
+bool DeleteKeyTree(HKEY root, const wchar_t* subkey) {
+  if (subkey == nullptr || subkey[0] == 0) return false;  // never the root itself
+  // Walks down to a key without subkeys and deletes it, then goes back up
+  // one level, until the top key is gone: no recursion, so no depth of the
+  // tree can exhaust the stack. Every step either deletes a key or goes one
+  // level deeper, so the walk ends.
+  const std::wstring top = subkey;
+  std::wstring path = top;
+  for (;;) {
+    const LSTATUS deleted = RegDeleteKeyW(root, path.c_str());
+    if (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND) {
+      if (path.size() == top.size()) return true;
+      path.resize(path.rfind(L'\\'));
+      continue;
+    }
+    // Not deleted: it has subkeys (the desktop deletes only a key without
+    // any); take the first one.
+    RegistryKeyHandle key;
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS, &opened) != ERROR_SUCCESS) {
+      return false;
+    }
+    key.Reset(opened);
+    wchar_t name[256];  // the longest key name the registry allows, and a terminator
+    DWORD length = 256;
+    if (RegEnumKeyExW(key.Get(), 0, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS) {
+      return false;  // no subkey, and still not deletable
+    }
+    path.append(1, L'\\').append(name, length);
+  }
 }
 
 }  // namespace vostarel

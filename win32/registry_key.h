@@ -1,5 +1,6 @@
 // One open registry key, closed when the holder goes away. Used by the
-// settings store, the settings pages and registration.
+// settings store, the settings pages and registration; and the deletion of
+// a key with everything under it.
 //
 // Every read treats the stored value as outside input: it never writes past
 // the buffer it is given, and a value that is missing, of the wrong kind or
@@ -57,5 +58,10 @@ class RegistryKey {
  private:
   RegistryKeyHandle key_;
 };
+
+// Deletes root\subkey with all its subkeys and values, deepest first, with
+// the calls the device has (RegEnumKeyExW, RegDeleteKeyW). True when the key
+// is gone afterwards (also when it never existed).
+bool DeleteKeyTree(HKEY root, const wchar_t* subkey);
 
 }  // namespace vostarel

@@ -66,9 +66,9 @@ std::unique_ptr<SimSession> ReadSession() {
 
 void FillEntry(const SimSlot& slot, SIMPHONEBOOKENTRY* entry) {
   entry->dwParams = SIM_PARAM_PBE_ALL;
-  vostarel::CopyText(vostarel::platform::AsUtf16(entry->lpszAddress), MAX_LENGTH_ADDRESS,
+  vostarel::CopyText(vostarel::AsUtf16(entry->lpszAddress), MAX_LENGTH_ADDRESS,
                      slot.Number.c_str());
-  vostarel::CopyText(vostarel::platform::AsUtf16(entry->lpszText), MAX_LENGTH_PHONEBOOKENTRYTEXT,
+  vostarel::CopyText(vostarel::AsUtf16(entry->lpszText), MAX_LENGTH_PHONEBOOKENTRYTEXT,
                      slot.Name.c_str());
   entry->dwAddressType =
       (!slot.Number.empty() && slot.Number[0] == u'+') ? SIM_ADDRTYPE_INTERNATIONAL

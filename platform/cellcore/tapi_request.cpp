@@ -1,4 +1,4 @@
-// tapiRequestMakeCall: hands the call request to the running phone
+// tapiRequestMakeCallW: hands the call request to the running phone
 // application by the protocol in call_request.h. Failing on purpose
 // (fault_injection.h), it hands nothing over and reports the request failed.
 #include <string>
@@ -9,6 +9,10 @@
 #include "tapi_request.h"
 #include "win_text.h"
 
+// The fault point keeps the call's plain name; the export is defined by its
+// device name below.
+#undef tapiRequestMakeCall
+
 namespace {
 
 // No dialer needs more; a larger request comes from a broken caller.
@@ -16,9 +20,9 @@ constexpr size_t kMaxCallRequestBytes = 64 * 1024;
 
 }  // namespace
 
-extern "C" LONG WINAPI tapiRequestMakeCall(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
-                                           LPCWSTR lpszCalledParty, LPCWSTR lpszComment) {
-  using vostarel::platform::AsUtf16;
+extern "C" LONG WINAPI tapiRequestMakeCallW(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
+                                            LPCWSTR lpszCalledParty, LPCWSTR lpszComment) {
+  using vostarel::AsUtf16;
   if (vostarel::faults::InjectFault(vostarel::faults::FaultPoint::tapiRequestMakeCall)) {
     return TAPIERR_REQUESTFAILED;
   }

@@ -1,12 +1,13 @@
-// Assisted telephony's call request as the device platform declares it: a
-// single Unicode function that cellcore.dll exports. The desktop tapi.h
-// declares an ANSI/Unicode pair under the same name instead, so the two
-// headers cannot be used together.
+// Assisted telephony's call request as the device platform declares it:
+// cellcore.dll exports the Unicode function tapiRequestMakeCallW, which
+// callers name tapiRequestMakeCall in a Unicode build. The desktop tapi.h
+// declares an ANSI pair of its own under the same names, so the two headers
+// cannot be used together.
 #pragma once
 
 #include <windows.h>
 
-#ifdef tapiRequestMakeCall
+#if defined(tapiRequestMakeCall) || defined(TAPI_CURRENT_VERSION)
 #error "tapi_request.h and the desktop tapi.h declare tapiRequestMakeCall differently"
 #endif
 
@@ -33,9 +34,13 @@ extern "C" {
 // Asks the phone application to dial lpszDestAddress. Returns 0 when the
 // request was handed over, TAPIERR_NOREQUESTRECIPIENT when no phone
 // application runs. Null texts count as empty.
-LONG WINAPI tapiRequestMakeCall(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
-                                LPCWSTR lpszCalledParty, LPCWSTR lpszComment);
+LONG WINAPI tapiRequestMakeCallW(LPCWSTR lpszDestAddress, LPCWSTR lpszAppName,
+                                 LPCWSTR lpszCalledParty, LPCWSTR lpszComment);
 
 #ifdef __cplusplus
 }
+#endif
+
+#ifdef UNICODE
+#define tapiRequestMakeCall tapiRequestMakeCallW
 #endif

@@ -34,7 +34,7 @@ std::shared_ptr<const ContactBook> ReadContactBook() {
 
 HRESULT MakeBstr(const std::u16string& text, BSTR* out) {
   if (out == nullptr) return E_INVALIDARG;
-  *out = SysAllocStringLen(platform::AsWide(text.c_str()), static_cast<UINT>(text.size()));
+  *out = SysAllocStringLen(vostarel::AsWide(text.c_str()), static_cast<UINT>(text.size()));
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 

@@ -30,21 +30,21 @@ constexpr KindLabel kKindLabels[] = {
 };
 
 std::wstring CardText(const device::VCardContact& contact) {
-  std::wstring text(platform::AsWide(contact.FileAs.c_str()));
+  std::wstring text(vostarel::AsWide(contact.FileAs.c_str()));
   for (const KindLabel& entry : kKindLabels) {
     const std::u16string& number = contact.Number(entry.Kind);
     if (number.empty()) continue;
     text += L"\n";
     text += entry.Label;
     text += L": ";
-    text += platform::AsWide(number.c_str());
+    text += vostarel::AsWide(number.c_str());
   }
   return text;
 }
 
 void RecordShown(const device::VCardContact& contact) {
   AcquireSRWLockExclusive(&g_lastShownLock);
-  g_lastFileAs = platform::AsWide(contact.FileAs.c_str());
+  g_lastFileAs = vostarel::AsWide(contact.FileAs.c_str());
   g_lastOid = contact.Oid;
   ++g_displayCount;
   ReleaseSRWLockExclusive(&g_lastShownLock);
@@ -56,7 +56,7 @@ HRESULT ShowContactCard(const device::VCardContact& contact, HWND owner) {
   RecordShown(contact);
   const std::wstring text = CardText(contact);
   const std::wstring title =
-      contact.FileAs.empty() ? std::wstring(L"Contact") : platform::AsWide(contact.FileAs.c_str());
+      contact.FileAs.empty() ? std::wstring(L"Contact") : vostarel::AsWide(contact.FileAs.c_str());
   if (owner != nullptr && !IsWindow(owner)) owner = nullptr;
   MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_SETFOREGROUND);
   return S_OK;

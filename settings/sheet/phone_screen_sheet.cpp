@@ -9,17 +9,31 @@ namespace {
 // Control IDs of the desktop sheet's own buttons (the same in every
 // desktop comctl32): OK, Cancel, Help and Apply.
 constexpr int kSheetButtonIds[] = {IDOK, IDCANCEL, IDHELP, 0x3021};
-constexpr UINT_PTR kSubclassId = 0x7653;  // any number unique to this file
 constexpr int kSelectedTabGrowth = 4;     // pixels a selected tab is wider
 constexpr int kTabRowGap = 1;             // pixels between the tabs and the page
+
+// The sheet's procedure before FitSheetToPhoneScreen put SheetProc in front
+// of it. The sheet is modal and runs on the dialer's thread, so there is one
+// at a time.
+WNDPROC g_sheetProc = nullptr;
+
+// The top-level window that holds `window`: up through the parents while
+// the window is a child (a top-level window's GetParent is its owner).
+HWND TopLevelWindow(HWND window) {
+  while (window != nullptr && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) != 0) {
+    HWND parent = GetParent(window);
+    if (parent == nullptr) break;
+    window = parent;
+  }
+  return window;
+}
 
 // The area the sheet covers: its owner's top-level window, whose caption
 // stands for the device's title bar, which the sheet's title takes over
 // there; the work area when the sheet has no owner.
 RECT PhoneScreen(HWND sheet) {
   RECT area{};
-  HWND owner = GetWindow(sheet, GW_OWNER);
-  if (owner != nullptr) owner = GetAncestor(owner, GA_ROOT);
+  const HWND owner = TopLevelWindow(GetWindow(sheet, GW_OWNER));
   if (owner == nullptr || !GetWindowRect(owner, &area)) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   }
@@ -59,9 +73,14 @@ void FitCurrentPage(HWND sheet) {
 // fitted once the sheet has switched to it. The start page is sized by the
 // sheet itself while it initialises, after the sheet's callback has laid
 // the sheet out, so it is fitted again when the sheet first shows.
-LRESULT CALLBACK SheetSubclassProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR, DWORD_PTR) {
-  const LRESULT result = DefSubclassProc(sheet, message, wParam, lParam);
+LRESULT CALLBACK SheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC previous = g_sheetProc;
+  if (message == WM_NCDESTROY) {
+    // The sheet's own procedure again, for whatever it does as it goes.
+    SetWindowLongPtrW(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    g_sheetProc = nullptr;
+  }
+  const LRESULT result = CallWindowProcW(previous, sheet, message, wParam, lParam);
   switch (message) {
     case WM_SHOWWINDOW:
       if (wParam) FitCurrentPage(sheet);
@@ -74,9 +93,6 @@ LRESULT CALLBACK SheetSubclassProc(HWND sheet, UINT message, WPARAM wParam, LPAR
       if (reinterpret_cast<const NMHDR*>(lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
         FitCurrentPage(sheet);
       }
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(sheet, SheetSubclassProc, kSubclassId);
       break;
     default:
       break;
@@ -102,7 +118,12 @@ void FitSheetToPhoneScreen(HWND sheet) {
   UseOneRowOfTabs(tabs, client.right);
   MoveWindow(tabs, 0, 0, client.right, client.bottom, TRUE);
   FitCurrentPage(sheet);
-  SetWindowSubclass(sheet, SheetSubclassProc, kSubclassId, 0);
+  // Once per sheet: in front of the sheet's procedure, which it then calls
+  // first for every message.
+  const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(sheet, GWLP_WNDPROC));
+  if (current == nullptr || current == SheetProc) return;
+  g_sheetProc = current;
+  SetWindowLongPtrW(sheet, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SheetProc));
 }
 
 }  // namespace vostarel

@@ -43,7 +43,7 @@ void ApplyPlacement(HWND page, DialHelper& helper) {
     placement.Values[i] = static_cast<int32_t>(GetDlgItemInt(page, kFieldEdits[i], nullptr, FALSE));
   }
   WritePosSize(placement);
-  helper.Sheet.PlacementChanged = TRUE;
+  helper.PlacementChanged = TRUE;
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage) {
 
   const ModuleHandle viewer = InitHtmlViewer();
   helper.Sheet.ReloadStores = FALSE;
-  helper.Sheet.PlacementChanged = FALSE;
+  helper.PlacementChanged = FALSE;
   helper.Sheet.Applied = FALSE;
   const SheetChoiceValues opened = TakeSheetChoices(helper);
   PropertySheetW(&header);

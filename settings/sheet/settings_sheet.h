@@ -24,9 +24,9 @@ enum SettingsPage : int {
 // stores the choices of sheet_choices.h, Cancel takes them back. When a page
 // set the reload mark, or a confirmed choice needs it, the three stores are
 // loaded again before it returns.
-// What else changed is reported in helper.Sheet for the caller to act on
-// (PlacementChanged: the result list goes to its new place). The sheet
-// knows nothing of the result list's window.
+// What else changed is reported in the main object for the caller to act
+// on (helper.PlacementChanged: the result list goes to its new place). The
+// sheet knows nothing of the result list's window.
 int ShowSettingsSheet(DialHelper& helper, HWND parent, int startPage);
 
 // Gives `window` a menu bar made from menu resource `resourceId` of the

@@ -157,17 +157,6 @@ std::string RunCprog(const std::wstring& arguments, DWORD* exitCode) {
   return process.Output();
 }
 
-const wchar_t* WineVersionName(VersionMode mode) {
-  switch (mode) {
-    case VersionMode::kNt40: return L"nt40";
-    case VersionMode::kWinXp: return L"winxp";
-    case VersionMode::kWin2003: return L"win2003";
-  }
-  return L"";
-}
-
-bool IsVersion5(VersionMode mode) { return mode != VersionMode::kNt40; }
-
 namespace {
 constexpr wchar_t kOldRowKey[] = L"ControlPanel\\Phone";
 constexpr wchar_t kNewRowKey[] = L"Security\\Phone\\Skin";

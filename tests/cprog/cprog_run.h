@@ -73,9 +73,9 @@ class CprogProcess {
 std::string RunCprog(const std::wstring& arguments, DWORD* exitCode = nullptr);
 
 // The registry and environment a cprog run in one version mode needs.
-enum class VersionMode { kNt40, kWinXp, kWin2003 };
-const wchar_t* WineVersionName(VersionMode mode);
-bool IsVersion5(VersionMode mode);
+using vostarel::testing::IsVersion5;
+using vostarel::testing::VersionMode;
+using vostarel::testing::WineVersionName;
 
 class CprogSetup {
  public:

@@ -4,18 +4,6 @@
 
 namespace vostarel::testing {
 
-const wchar_t* WineVersionName(VersionMode mode) {
-  switch (mode) {
-    case VersionMode::kNt40: return L"nt40";
-    case VersionMode::kWinXp: return L"winxp";
-    case VersionMode::kWin2003: return L"win2003";
-  }
-  return L"";
-}
-
-bool IsVersion5(VersionMode mode) { return mode != VersionMode::kNt40; }
-bool IsVersion52(VersionMode mode) { return mode == VersionMode::kWin2003; }
-
 namespace {
 constexpr wchar_t kOldRowKey[] = L"ControlPanel\\Phone";
 constexpr wchar_t kNewRowKey[] = L"Security\\Phone\\Skin";

@@ -12,11 +12,6 @@
 
 namespace vostarel::testing {
 
-enum class VersionMode { kNt40, kWinXp, kWin2003 };
-const wchar_t* WineVersionName(VersionMode mode);
-bool IsVersion5(VersionMode mode);
-bool IsVersion52(VersionMode mode);
-
 // The registry one run needs, for one scope: Wine's version setting for the
 // executable name, the registration row that the mode's phone application
 // reads naming the probe (the other row empty), and the settings' option

@@ -87,7 +87,7 @@ class WindowAttachTest : public LoaderTest {
     ASSERT_TRUE(Index().Sim.Reset(2));
     AddSimEntry(Index(), u"Kim", u"010-1234");
     AddSimEntry(Index(), u"Lee", u"020-5678");
-    g_mainObject = helper_.get();
+    g_mainObject = &Helper();
     g_commands.clear();
   }
   void TearDown() override {

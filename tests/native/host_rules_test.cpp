@@ -5,7 +5,8 @@
 
 #include <string>
 
-#include "host_rules.h"
+#include "dialer_polling.h"
+#include "process_rules.h"
 
 namespace vostarel {
 namespace {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "overlay_run.h"
+#include "result_list.h"
 
 namespace overlay_test {
 namespace {
@@ -97,7 +98,7 @@ TEST_F(ListScreenTest, TheScreenShowsWhatDrawingTheWholeListShows) {
     ASSERT_TRUE(cprog.WaitForKeysPlayed(dialer));
     HWND list = nullptr;
     ASSERT_TRUE(SettleWhen(dialer, [&] {
-      list = GetDlgItem(dialer, 43295);
+      list = GetDlgItem(dialer, vostarel::kResultListId);
       return list != nullptr && IsWindowVisible(list);
     }));
     LONG width = 0;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "overlay_run.h"
+#include "result_list.h"
 
 namespace overlay_test {
 namespace {
@@ -199,7 +200,7 @@ TEST_P(ResultListTest, AVerticalScrollBarBringsNoHorizontalOne) {
     ASSERT_TRUE(cprog.WaitForKeysPlayed(dialer));
     HWND list = nullptr;
     ASSERT_TRUE(SettleWhen(dialer, [&] {
-      list = GetDlgItem(dialer, 43295);
+      list = GetDlgItem(dialer, vostarel::kResultListId);
       return list != nullptr && IsWindowVisible(list);
     }));
     const LONG_PTR style = GetWindowLongPtrW(list, GWL_STYLE);

@@ -100,7 +100,7 @@ TEST_F(PositionPageTest, OkPlacesTheListAtOnce) {
     SetText(CurrentPage(sheet), IDC_PORTRAIT_LEFT, L"10");
     PressOk(sheet);
   });
-  EXPECT_TRUE(Helper().Sheet.PlacementChanged);
+  EXPECT_TRUE(Helper().PlacementChanged);
   EXPECT_EQ(ListRect().left, before.left);
   // The same rectangle for both screen shapes, whichever this screen has.
   SetFields({10, 20, 200, 90, 10, 20, 200, 90});

@@ -121,7 +121,7 @@ void SheetTest::SetUp() {
 
 void SheetTest::TearDown() {
   vostarel::g_mainObject = nullptr;
-  helper_.reset();
+  main_.reset();
   if (phone_ != nullptr) DestroyWindow(phone_);
   RegDeleteTreeW(HKEY_CURRENT_USER, vostarel::kSettingsKeyPath);
   vostarel::testing::ClearDeviceFiles();
@@ -129,19 +129,19 @@ void SheetTest::TearDown() {
 
 void SheetTest::RecreateMainObject() {
   vostarel::g_mainObject = nullptr;
-  helper_.reset();
-  helper_ = std::make_unique<DialHelper>(GetModuleHandleW(nullptr));
-  vostarel::g_mainObject = helper_.get();
+  main_.reset();
+  main_ = std::make_unique<vostarel::MainObject>(GetModuleHandleW(nullptr));
+  vostarel::g_mainObject = &main_->Helper;
 }
 
 void SheetTest::RunSheet(int startPage, const std::function<void(HWND sheet)>& drive) {
-  Drive([&] { EXPECT_EQ(vostarel::ShowSettingsSheet(*helper_, phone_, startPage), 0); }, drive);
+  Drive([&] { EXPECT_EQ(vostarel::ShowSettingsSheet(main_->Helper, phone_, startPage), 0); }, drive);
 }
 
 void SheetTest::RunSheetFromOverlayMenu(UINT command,
                                         const std::function<void(HWND sheet)>& drive) {
-  helper_->Window.Dialer = phone_;
-  Drive([&] { vostarel::RunOverlayCommand(*helper_, command); }, drive);
+  main_->Helper.Window.Dialer = phone_;
+  Drive([&] { vostarel::RunOverlayCommand(main_->Helper, command); }, drive);
 }
 
 void SheetTest::Drive(const std::function<void()>& open,

@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "dial_helper.h"
+#include "main_object.h"
 
 namespace settings_test {
 
@@ -28,7 +28,7 @@ class SheetTest : public ::testing::Test {
   // Makes the main object again, reading the settings key as it is now (a
   // library load).
   void RecreateMainObject();
-  DialHelper& Helper() { return *helper_; }
+  DialHelper& Helper() { return main_->Helper; }
   HWND Phone() const { return phone_; }
 
   // Shows the sheet at `startPage` over the phone window; `drive` runs on
@@ -44,7 +44,7 @@ class SheetTest : public ::testing::Test {
  private:
   void Drive(const std::function<void()>& open, const std::function<void(HWND sheet)>& drive);
 
-  std::unique_ptr<DialHelper> helper_;
+  std::unique_ptr<vostarel::MainObject> main_;
   HWND phone_ = nullptr;
 };
 

@@ -9,16 +9,8 @@ spell=$2
 spelled() { "$spell" "$@" | cut -f1,2; }
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { printf 'FAIL %s\n' "$*"; failures=$((failures + 1)); }
-
-expect() {  # expect DESCRIPTION EXPECTED COMMAND...
-  local what=$1 want=$2
-  shift 2
-  local got
-  got=$("$@" 2>&1)
-  [ "$got" == "$want" ] || fail "$what"$'\n  want: '"$(printf %q "$want")"$'\n  got:  '"$(printf %q "$got")"
-}
+EXPECT_STDERR=1
+. "$(dirname "$0")/cli_checks.sh"
 
 "$dict" -o "$work/rr.txt" || fail "default scheme"
 head -c 2 "$work/rr.txt" | cmp -s - <(printf '\xff\xfe') || fail "no byte-order mark"
@@ -58,5 +50,4 @@ expect_failure "undecodable prepend" "$dict" --prepend "$work/broken.txt" -o "$w
 expect_failure "unwritable output" "$dict" -o "$work/no/such/folder/out.txt"
 [ -z "$(find "$work" -name 'out.txt.*')" ] || fail "temporary files left behind"
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all vostarel-dict checks passed"
+finish vostarel-dict

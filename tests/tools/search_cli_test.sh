@@ -6,16 +6,7 @@ search=$1
 rc_file=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-fail() { printf 'FAIL %s\n' "$*"; failures=$((failures + 1)); }
-
-expect() {  # expect DESCRIPTION EXPECTED COMMAND...
-  local what=$1 want=$2
-  shift 2
-  local got
-  got=$("$@" 2>/dev/null)
-  [ "$got" == "$want" ] || fail "$what"$'\n  want: '"$(printf %q "$want")"$'\n  got:  '"$(printf %q "$got")"
-}
+. "$(dirname "$0")/cli_checks.sh"
 
 dev=$work/device
 mkdir -p "$dev"
@@ -99,5 +90,4 @@ for name_text in "IDS_LABEL_MOBILE:휴대폰" "IDS_LABEL_HOME:집" "IDS_LABEL_BU
   grep -q "^ *${name_text%%:*} \"${name_text#*:}\"\$" "$rc_file" || fail "${name_text%%:*} differs in $rc_file"
 done
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-echo "all vostarel-search checks passed"
+finish vostarel-search

@@ -6,30 +6,7 @@ set -u
 spell=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect DESCRIPTION EXPECTED_OUTPUT COMMAND...
-  local what=$1 want=$2
-  shift 2
-  local got
-  got=$("$@" 2>/dev/null)
-  if [ "$got" != "$want" ]; then
-    printf 'FAIL %s\n  want: %q\n  got:  %q\n' "$what" "$want" "$got"
-    failures=$((failures + 1))
-  fi
-}
-
-expect_status() {  # expect_status DESCRIPTION STATUS COMMAND...
-  local what=$1 want=$2
-  shift 2
-  local err
-  err=$("$@" 2>&1 >/dev/null)
-  local got=$?
-  if [ "$got" != "$want" ] || [ "$(printf '%s\n' "$err" | wc -l)" != 1 ]; then
-    printf 'FAIL %s: status %s (want %s), message %q\n' "$what" "$got" "$want" "$err"
-    failures=$((failures + 1))
-  fi
-}
+. "$(dirname "$0")/cli_checks.sh"
 
 expect "names" $'wangxiaoming\twxming\njohnsmith\tjs\nbob2\tb' \
   "$spell" "王小明" "John Smith" "Bob2"
@@ -56,8 +33,4 @@ expect_status "bad table" 2 "$spell" --table 3 x
 expect_status "unknown option" 2 "$spell" --frobnicate x
 expect_status "no names" 2 "$spell"
 
-if [ "$failures" -ne 0 ]; then
-  echo "$failures check(s) failed"
-  exit 1
-fi
-echo "all vostarel-spell checks passed"
+finish vostarel-spell

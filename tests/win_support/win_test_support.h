@@ -81,4 +81,11 @@ std::string Utf8(const std::wstring& text);
 // ended. Its exit code, or -1 when it could not start or was ended.
 int RunCommand(std::wstring commandLine);
 
+// The system versions the phone application runs under in the tests, set
+// through Wine's per-program Version value, and the version flags each gives.
+enum class VersionMode { kNt40, kWinXp, kWin2003 };
+const wchar_t* WineVersionName(VersionMode mode);
+bool IsVersion5(VersionMode mode);
+bool IsVersion52(VersionMode mode);
+
 }  // namespace vostarel::testing

@@ -1,5 +1,6 @@
 // The registry key holder's own guarantees: a key that cannot be opened,
-// and reads whose stored value does not fit the caller's buffer.
+// and reads whose stored value does not fit the caller's buffer; and the
+// deletion of a key's whole tree.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -60,6 +61,29 @@ TEST_F(RegistryKeyTest, ReadsNeverPassTheBufferNorKeepHalfAValue) {
   EXPECT_FALSE(key.ReadBinary(L"Blob", blob, sizeof blob));
   EXPECT_EQ(std::string(reinterpret_cast<char*>(blob), 8), std::string(8, '\xCC'))
       << "a value too large changes nothing";
+}
+
+bool KeyExists(const std::wstring& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+TEST_F(RegistryKeyTest, DeleteKeyTreeRemovesEveryLevelAndNothingBeside) {
+  const std::wstring top = std::wstring(kTestKey) + L"\\Tree";
+  const std::wstring beside = std::wstring(kTestKey) + L"\\Beside";
+  for (const std::wstring& path : {top + L"\\a\\b\\c", top + L"\\a\\d", top + L"\\e", beside}) {
+    RegistryKey key(HKEY_CURRENT_USER, path.c_str());
+    ASSERT_TRUE(key.WriteDword(L"Flag", 1)) << path;
+  }
+  EXPECT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, top.c_str()));
+  EXPECT_FALSE(KeyExists(top));
+  EXPECT_TRUE(KeyExists(beside));
+  EXPECT_TRUE(KeyExists(kTestKey));
+  EXPECT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, top.c_str())) << "a missing key is gone already";
+  EXPECT_FALSE(DeleteKeyTree(HKEY_CURRENT_USER, L"")) << "never the root itself";
+  EXPECT_TRUE(KeyExists(beside));
 }
 
 }  // namespace

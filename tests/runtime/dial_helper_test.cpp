@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "dial_helper.h"
+#include "main_object.h"
 #include "host_test_environment.h"
 #include "settings_store.h"
 #include "user_dictionary_file.h"
@@ -16,7 +16,8 @@ namespace {
 const wchar_t* Wide(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
 TEST(DialHelperTest, TheIndexLabelsComeFromTheModulesStrings) {
-  const DialHelper helper(GetModuleHandleW(nullptr));
+  const MainObject object(GetModuleHandleW(nullptr));
+  const DialHelper& helper = object.Helper;
   const IndexTexts& texts = helper.Index.Texts;
   EXPECT_STREQ(Wide(texts[IndexText::Mobile]), L"휴대폰");
   EXPECT_STREQ(Wide(texts[IndexText::Home]), L"집");
@@ -39,7 +40,8 @@ TEST(DialHelperTest, SettingsAndTheUserDictionaryAreLoaded) {
   const char bytes[] = "\xFF\xFE" "h\0o\0n\0g\0\t\0\x4D\x6D";  // "hong<TAB>洪"
   ASSERT_TRUE(WriteWholeFile(dictionaryPath, std::string_view(bytes, sizeof bytes - 1)));
 
-  const DialHelper helper(GetModuleHandleW(nullptr));
+  const MainObject object(GetModuleHandleW(nullptr));
+  const DialHelper& helper = object.Helper;
   DeleteFileW(dictionaryPath);
   EXPECT_EQ(helper.Options.Flags, 0x5000u);
   EXPECT_EQ(helper.Index.Speller.TTable, 2);
@@ -50,7 +52,7 @@ TEST(DialHelperTest, SettingsAndTheUserDictionaryAreLoaded) {
 TEST(DialHelperTest, RegistersTheShellsSipPreferenceControl) {
   // Earlier tests have built main objects already; start without the class.
   UnregisterClassW(L"SIPPREF", GetModuleHandleW(L"aygshell.dll"));
-  const DialHelper helper(GetModuleHandleW(nullptr));
+  const MainObject object(GetModuleHandleW(nullptr));
   HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                 nullptr, nullptr);
   ASSERT_NE(parent, nullptr);

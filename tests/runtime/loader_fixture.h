@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "dial_helper.h"
+#include "main_object.h"
 #include "process_values.h"
 #include "settings.h"
 #include "stand_in_counters.h"
@@ -25,8 +25,8 @@ inline constexpr uint32_t kAllLoadBits =
 class LoaderTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    helper_ = std::make_unique<DialHelper>(GetModuleHandleW(nullptr));
-    helper_->Options.Flags = kAllLoadBits;
+    main_ = std::make_unique<MainObject>(GetModuleHandleW(nullptr));
+    main_->Helper.Options.Flags = kAllLoadBits;
     g_lastCallLogSize = 0;
   }
   void TearDown() override {
@@ -36,11 +36,11 @@ class LoaderTest : public ::testing::Test {
     EXPECT_EQ(StandInOutstandingStrings(), 0) << "call-log strings not freed";
   }
 
-  DialHelper& Helper() { return *helper_; }
-  ContactIndex& Index() { return helper_->Index; }
-  void SetFlags(uint32_t flags) { helper_->Options.Flags = flags; }
+  DialHelper& Helper() { return main_->Helper; }
+  ContactIndex& Index() { return main_->Helper.Index; }
+  void SetFlags(uint32_t flags) { main_->Helper.Options.Flags = flags; }
 
-  std::unique_ptr<DialHelper> helper_;
+  std::unique_ptr<MainObject> main_;
 };
 
 // "name|number|number..." per entry, each number as "label:number".

@@ -1,7 +1,7 @@
-// The host decisions that need no window or platform call: whether a host
-// path is the phone application's, the two version flags, and the polling
-// for the dialer window. Header-only and platform-free, so the native tests
-// cover them too.
+// The process decisions that need no window or platform call: whether a
+// host path is the phone application's, the two version flags and the
+// platform type. Header-only and platform-free, so the native tests cover
+// them too.
 #pragma once
 
 #include <cstddef>
@@ -67,25 +67,6 @@ inline bool IsPocketPcPlatformType(const char16_t* type) {
   const size_t length = sizeof(kPocketPc) / sizeof(char16_t) - 1;
   // The whole text, not a part of it: the name must start at 0 and end it.
   return FindTextIgnoringAsciiCase(type, kPocketPc) == 0 && type[length] == 0;
-}
-
-// How often and how far apart the loader thread looks for the dialer
-// window: about 1000 seconds in all.
-inline constexpr uint32_t kDialerPollCount = 10000;
-inline constexpr uint32_t kDialerPollIntervalMs = 100;
-
-// The loader thread's wait for the dialer: up to `polls` times, search for
-// it unless it is attached already; stop as soon as it is attached;
-// otherwise wait and try again. Returns whether it got attached. The last
-// failed poll is followed by a wait too, so giving up takes polls x interval.
-template <typename IsAttached, typename Search, typename Wait>
-bool PollForDialer(uint32_t polls, IsAttached&& isAttached, Search&& search, Wait&& wait) {
-  for (uint32_t poll = 0; poll < polls; ++poll) {
-    if (!isAttached()) search();
-    if (isAttached()) return true;
-    wait();
-  }
-  return false;
 }
 
 }  // namespace vostarel
