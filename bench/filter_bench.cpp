@@ -97,6 +97,27 @@ void BM_FilterFloor(benchmark::State& state) {
   }
 }
 
+// Storing the contacts of a load: what the loader thread spends spelling
+// them (their own forms and their alternate spellings) and sealing their
+// digests, besides reading them from the platform.
+void BM_StoreContacts(benchmark::State& state) {
+  const auto contacts = MakeContacts(static_cast<size_t>(state.range(0)), 7);
+  ContactIndex index;
+  SetLabels(index.Texts);
+  index.Speller.LoadUserDictionaryBytes(HangulDictionaryBytes().data(),
+                                        HangulDictionaryBytes().size());
+  for (auto _ : state) {
+    index.AddressBook.Reset(static_cast<uint32_t>(contacts.size()));
+    for (size_t i = 0; i < contacts.size(); ++i) {
+      ContactNumbers numbers{};
+      for (size_t n = 0; n < contacts[i].numbers.size(); ++n) numbers[n * 2] = contacts[i].numbers[n].c_str();
+      AddContact(index, static_cast<int32_t>(i), numbers, contacts[i].name.c_str());
+    }
+    benchmark::DoNotOptimize(index.AddressBook.Count());
+  }
+}
+
+BENCHMARK(BM_StoreContacts)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FilterFloor)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_FilterDefaultBits)
     ->ArgsProduct({{1000, 10000, 100000}, {1, 2, 3, 4, 5, 6, 7}})

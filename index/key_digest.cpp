@@ -68,9 +68,10 @@ class FormBits {
       for (unsigned before = now_.codes; before != 0; before &= before - 1) {
         const int a = std::countr_zero(before);
         if (IsDigitCode(a) && IsDigitCode(code)) SetBit(words_, kTextPairBits + a * 10 + code);
-        if (a != kOtherCode) next.pairs[a] |= 1u << code;
+        if (a != kOtherCode) next.AddPair(a, code);
       }
-      for (int a = 0; a < kTrigramCodes; ++a) {
+      for (unsigned firsts = now_.pairFirsts; firsts != 0; firsts &= firsts - 1) {
+        const int a = std::countr_zero(firsts);
         for (unsigned b = now_.pairs[a]; b != 0; b &= b - 1) {
           SetBit(trigrams_, TrigramBit(a, std::countr_zero(b), code));
         }
@@ -87,15 +88,27 @@ class FormBits {
   void EndChoice(bool lastChoice) {
     after_.codes |= now_.codes;
     after_.atStart = after_.atStart || now_.atStart;
-    for (int a = 0; a < kTrigramCodes; ++a) after_.pairs[a] |= now_.pairs[a];
+    for (unsigned firsts = now_.pairFirsts; firsts != 0; firsts &= firsts - 1) {
+      const int a = std::countr_zero(firsts);
+      for (unsigned b = now_.pairs[a]; b != 0; b &= b - 1) after_.AddPair(a, std::countr_zero(b));
+    }
     now_ = lastChoice ? after_ : before_;
   }
 
  private:
   struct State {
-    unsigned codes = 0;                  // bit per code
-    unsigned pairs[kTrigramCodes] = {};  // pairs[a] bit b: codes a, b in a row
+    unsigned codes = 0;       // bit per code
+    unsigned pairFirsts = 0;  // bit a: pairs[a] holds the pairs that start with a
+    unsigned pairs[kTrigramCodes];  // pairs[a] bit b: codes a, b in a row
     bool atStart = true;
+
+    void AddPair(int a, int b) {
+      if ((pairFirsts & (1u << a)) == 0) {
+        pairFirsts |= 1u << a;
+        pairs[a] = 0;
+      }
+      pairs[a] |= 1u << b;
+    }
   };
   TextWords& words_;
   TextWords& trigrams_;
@@ -181,11 +194,7 @@ void NeedText(const char16_t* typed, FormTest test, TextWords& words, TextWords*
 
 KeySet KeyOfTextUnit(char16_t unit) {
   if (unit >= u'0' && unit <= u'9') return KeySet(1u << (unit - u'0'));
-  if (unit >= u'a' && unit <= u'z') {
-    for (char16_t key = u'2'; key <= u'9'; ++key) {
-      if (KeyFits(unit, key)) return KeySet(1u << (key - u'0'));
-    }
-  }
+  if (const char16_t key = KeyOfLetter(unit)) return KeySet(1u << (key - u'0'));
   if (unit == u'*') return kStarKey;
   if (unit == u'#') return kHashKey;
   return kOtherKey;

@@ -18,6 +18,10 @@ char16_t FoldAsciiCase(char16_t unit) {
 
 }  // namespace
 
+char16_t KeyOfLetter(char16_t unit) {
+  return unit >= u'a' && unit <= u'z' ? kKeyOfLetter[unit - u'a'] : 0;
+}
+
 bool KeyFits(char16_t unit, char16_t key) {
   if (unit == key) return true;
   // Only keys 2..9 carry letters; "0", "1", "*", "#" fit only themselves.

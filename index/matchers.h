@@ -29,6 +29,10 @@ bool MatchKeypadAnywhere(const char16_t* text, const char16_t* typed);
 // Whether text unit `unit` fits the typed key `key`.
 bool KeyFits(char16_t unit, char16_t key);
 
+// The key ("2".."9") a lower-case letter "a".."z" is printed on; 0 for any
+// other unit.
+char16_t KeyOfLetter(char16_t unit);
+
 // Position of the first occurrence of `pattern` in `text`, comparing with
 // only "a".."z" folded onto "A".."Z", or -1. An empty text never contains
 // anything; an empty pattern is found at 0 in any non-empty text.

@@ -1,5 +1,7 @@
 #include "name_alternates.h"
 
+#include <new>
+
 #include "hangul.h"
 #include "korean_spelling.h"
 #include "name_speller.h"
@@ -95,8 +97,9 @@ inline constexpr int kMaxKeyChoices = kMaxSpellingChoices + 2;
 // asks only for keys).
 struct KeyChoices {
   int Count = 0;
-  uint8_t Keys[kMaxKeyChoices][kSegmentSpellingCapacity] = {};
-  char16_t Letters[kMaxKeyChoices][kSegmentSpellingCapacity] = {};
+  // The first Count of each are set.
+  uint8_t Keys[kMaxKeyChoices][kSegmentSpellingCapacity];
+  char16_t Letters[kMaxKeyChoices][kSegmentSpellingCapacity];
 
   template <typename Unit>
   void Add(const Unit* begin, const Unit* end) {
@@ -178,11 +181,21 @@ KeyChoices InitialChoices(const NameSegment& segment, const char16_t* name, int 
   return choices;
 }
 
+// Whether `other` is spelled on other keys than `own`.
+bool OnOtherKeys(const char16_t* own, const char* other) {
+  for (; *own != 0 && *other != 0; ++own, ++other) {
+    if (LatticeKeyOf(*own) != LatticeKeyOf(static_cast<char16_t>(*other))) return true;
+  }
+  return *own != 0 || *other != 0;
+}
+
 // Whether some segment offers a spelling the speller's own does not.
 bool OffersMore(const NameSegments& segments) {
   for (int i = 0; i < segments.Count; ++i) {
-    const KeyChoices choices = FullChoices(segments.Items[i]);
-    if (choices.Count > 1 || (choices.Count == 1 && segments.Items[i].Own[0] == 0)) return true;
+    const NameSegment& segment = segments.Items[i];
+    for (int c = 0; c < segment.Others.Count; ++c) {
+      if (OnOtherKeys(segment.Own, segment.Others.Text[c])) return true;
+    }
   }
   return false;
 }
@@ -223,9 +236,15 @@ class RecordWriter {
     return true;
   }
   void AddUnit(char16_t unit) {
-    KeyChoices one;
-    one.Add(&unit, &unit + 1);
-    Add(one);
+    if (cut_ || !Fits(1)) {
+      cut_ = true;
+      return;
+    }
+    if constexpr (sizeof(Unit) == 1) {
+      out_[length_++] = LatticeKeyOf(unit);
+    } else {
+      out_[length_++] = unit;
+    }
   }
   // Closes the record; a record that stayed empty is taken back.
   void End() {
@@ -269,9 +288,7 @@ void WriteKeypadForm(const NameSpeller& speller, const char16_t* name,
   for (int i = 0; i < segments.Count; ++i) {
     const NameSegment& segment = segments.Items[i];
     if (!segment.Hangul) {
-      KeyChoices own;
-      own.AddText(segment.Own);
-      if (!out.Add(own)) break;
+      for (const char16_t* unit = segment.Own; *unit != 0; ++unit) out.AddUnit(*unit);
       continue;
     }
     for (int unit = segment.Begin; unit < segment.End; ++unit) {
@@ -318,8 +335,7 @@ void SegmentName(const NameSpeller& speller, const char16_t* name, NameSegments&
   segments.NameLength = length;
 
   for (int at = 0; at < length;) {
-    NameSegment& segment = segments.Items[segments.Count];
-    segment = NameSegment{};
+    NameSegment& segment = *new (&segments.Items[segments.Count]) NameSegment{};
     const char16_t unit = name[at];
     bool spells = true;
     if (IsPlainKeyUnit(unit)) {

@@ -42,10 +42,14 @@ struct NameSegment {
   SpellingChoices Others;
 };
 
+// Only the first Count items are set (SegmentName makes each one afresh).
 struct NameSegments {
   int Count = 0;
   int NameLength = 0;
-  NameSegment Items[kDisplayNameCapacity];
+  union {
+    NameSegment Items[kDisplayNameCapacity];
+  };
+  NameSegments() {}
 };
 
 // Takes `name` apart as the speller spells it (at most kDisplayNameCapacity

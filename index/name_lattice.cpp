@@ -84,10 +84,8 @@ bool MatchFrom(const uint8_t* lattice, PositionSet active, const char16_t* typed
 
 uint8_t LatticeKeyOf(char16_t unit) {
   if ((unit >= u'0' && unit <= u'9') || unit == u'*' || unit == u'#') return static_cast<uint8_t>(unit);
-  for (char16_t key = u'2'; key <= u'9'; ++key) {
-    if (unit >= u'a' && unit <= u'z' && KeyFits(unit, key)) return static_cast<uint8_t>(key);
-  }
-  return '?';
+  const char16_t key = KeyOfLetter(unit);
+  return key != 0 ? static_cast<uint8_t>(key) : '?';
 }
 
 const uint8_t* NextAlternate(const uint8_t* at, AlternateRecord& record) {

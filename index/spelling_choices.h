@@ -15,7 +15,7 @@ inline constexpr int kMaxChoiceLength = 12;
 
 struct SpellingChoices {
   int Count = 0;
-  char Text[kMaxSpellingChoices][kMaxChoiceLength + 1] = {};
+  char Text[kMaxSpellingChoices][kMaxChoiceLength + 1];  // the first Count are set
 
   // Adds a choice unless it is empty, too long, already present, or the list
   // is full.
