@@ -63,6 +63,20 @@ ListPlacementInput GatherPlacementInput(const DialHelper& helper, bool expanded)
   return input;
 }
 
+// The list lies over the dialer's own controls (over the keypad from 5.2
+// on, over all of them while expanded), on top of them. A child window that
+// does not clip its siblings paints over those above it: the number field
+// drawing a new number, a key drawn pressed. So every other child of the
+// dialer is made to clip its siblings; over nothing, that changes nothing.
+void ClipDialerControls(HWND dialer, HWND list) {
+  for (HWND child = GetWindow(dialer, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (child == list) continue;
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if ((style & WS_CLIPSIBLINGS) == 0) SetWindowLongPtrW(child, GWL_STYLE, style | WS_CLIPSIBLINGS);
+  }
+}
+
 // Column 0 `width` wide, unless it is already; whether it changed.
 bool SetColumnWidth(DialerWindowState& state, int width) {
   if (state.Screen.ColumnWidth == width) return false;
@@ -259,6 +273,7 @@ void PlaceResultList(DialHelper& helper, bool expanded) {
   DialerWindowState& state = helper.Window;
   state.Expanded = expanded ? TRUE : FALSE;
   if (!ResultListExists(helper)) return;
+  ClipDialerControls(state.Dialer, state.ResultList);
   ListScreen& screen = state.Screen;
   const ListRect place = ChooseListRect(GatherPlacementInput(helper, expanded));
   const bool moved = !screen.Placed || !(place == screen.Place);
