@@ -344,7 +344,7 @@ void RefreshResultList(DialHelper& helper) {
     }
   }
   CleanTypedText(AsUtf16(text), state.ListedFor);
-  FilterStores(helper.Index, state.ListedFor, helper.Options.Flags);
+  FilterStores(helper.Index, state.ListedFor, helper.Options.Flags, helper.Options.Order);
   if (helper.Index.Results.Count == 0) wanted = kListHidden;
 
   if (ResultListExists(helper)) ShowResults(helper, wanted == kListShown);
