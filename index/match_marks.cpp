@@ -38,18 +38,25 @@ int KeypadFitStart(const char16_t* text, const char16_t* typed, bool anywhere) {
   return -1;
 }
 
-// Units [0, n) of `text` from `start` on that the typed digits take, one
-// digit each, as bits of the units they stand for: unit i of `text` stands
-// for unit i + shift of the stored number when i >= first, and for none
-// before.
+// The stretch of the stored number that the typed digits took, from `start`
+// in `text` on, one digit each: from the first digit they took to the last,
+// spaces and dashes between them included. Unit i of `text` stands for unit
+// i + shift of the stored number when i >= first, and for none before (a
+// national prefix the number does not write).
 uint32_t FittedDigits(const char16_t* text, int start, const char16_t* typed, int first,
                       int shift) {
-  uint32_t bits = 0;
+  int from = -1;
+  int to = -1;
   for (int i = start; text[i] != 0 && *typed != 0; ++i) {
     if (!IsDigit(text[i])) continue;
-    if (i >= first) bits |= Bit(static_cast<size_t>(i + shift));
+    if (i >= first) {
+      if (from < 0) from = i;
+      to = i;
+    }
     ++typed;
   }
+  uint32_t bits = 0;
+  for (int i = from; from >= 0 && i <= to; ++i) bits |= Bit(static_cast<size_t>(i + shift));
   return bits;
 }
 

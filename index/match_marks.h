@@ -5,9 +5,11 @@
 // forms came from and the typed keys; a filter pass never does this work.
 // The form that found the entry (the filter's order of forms) decides what
 // is marked:
-// - its number, or the number in national form: the digits of the shown
-//   number that the typed keys fitted (of a national match, the stored
-//   number's digits; a national prefix the number does not write has none);
+// - its number, or the number in national form: the stretch of the shown
+//   number that the typed keys fitted, from the first digit they took to the
+//   last, with the spaces and dashes between (of a national match, the
+//   stored number's digits; a national prefix the number does not write has
+//   none);
 // - its spelled name or initials: the characters whose spelled letters took
 //   part in the match (a Hangul syllable or an ideograph as a whole, a Latin
 //   letter itself);

@@ -170,6 +170,20 @@ void SelectFirstRow(HWND list) {
   if (SendMessageW(list, LVM_GETTOPINDEX, 0, 0) != 0) SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
+// Has rows first..last drawn again: their rectangle invalidated at once, one
+// call where the list's own LVM_REDRAWITEMS makes one per row.
+void InvalidateRows(HWND list, uint32_t first, uint32_t last) {
+  RECT top{LVIR_BOUNDS, 0, 0, 0};
+  RECT bottom{LVIR_BOUNDS, 0, 0, 0};
+  if (!SendMessageW(list, LVM_GETITEMRECT, first, reinterpret_cast<LPARAM>(&top)) ||
+      !SendMessageW(list, LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&bottom))) {
+    SendMessageW(list, LVM_REDRAWITEMS, first, last);
+    return;
+  }
+  RECT rows{top.left, top.top, top.right, bottom.bottom};
+  InvalidateRect(list, &rows, TRUE);
+}
+
 // Redraws the rows in view that would now be drawn differently, a run of
 // neighbouring rows at a time.
 void RedrawChangedRows(const DialHelper& helper) {
@@ -194,7 +208,7 @@ void RedrawChangedRows(const DialHelper& helper) {
            !shown.StillShows(row, results, columns.showIndex, columns.showNumber, marking)) {
       ++row;
     }
-    SendMessageW(list, LVM_REDRAWITEMS, first, row - 1);
+    InvalidateRows(list, first, row - 1);
   }
 }
 

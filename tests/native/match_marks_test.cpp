@@ -94,16 +94,16 @@ void Check(const std::vector<Case>& cases) {
   }
 }
 
-TEST(MatchMarks, TheDigitsOfTheNumberThatFitted) {
+TEST(MatchMarks, TheStretchOfTheNumberThatFitted) {
   Check({
-      {u"Ann", {u"010-2345-6789"}, u"0102", "Ann | [010]-[2]345-6789"},
-      {u"Ann", {u"010-2345-6789"}, u"0*02", "Ann | [010]-[2]345-6789"},
+      {u"Ann", {u"010-2345-6789"}, u"0102", "Ann | [010-2]345-6789"},
+      {u"Ann", {u"010-2345-6789"}, u"0*02", "Ann | [010-2]345-6789"},
       {u"Ann", {u"010-2345-6789"}, u"3456", "not listed"},
-      {u"Ann", {u"010-2345-6789"}, u"3456", "Ann | 010-2[345]-[6]789", kDefault | kNumbersAnywhere},
+      {u"Ann", {u"010-2345-6789"}, u"3456", "Ann | 010-2[345-6]789", kDefault | kNumbersAnywhere},
       // The first run that fits, not a later one.
-      {u"Ann", {u"12-12-12"}, u"21", "Ann | 1[2]-[1]2-12", kDefault | kNumbersAnywhere},
+      {u"Ann", {u"12-12-12"}, u"21", "Ann | 1[2-1]2-12", kDefault | kNumbersAnywhere},
       // The slot that fitted is the one shown and marked.
-      {u"Ann", {u"777", u"02-345"}, u"023", "Ann | [02]-[3]45"},
+      {u"Ann", {u"777", u"02-345"}, u"023", "Ann | [02-3]45"},
       // Found by its number and its name: the number is what fitted.
       {u"Ann", {u"266"}, u"266", "Ann | [266]"},
   });
@@ -113,15 +113,15 @@ TEST(MatchMarks, ANationalFormMarksTheStoredDigitsItFitted) {
   Check({
       // The national prefix "0" is not written in the number: its digit
       // marks nothing, the next ones mark 10-2345.
-      {u"A", {u"+82 10-2345-6789"}, u"0102345", "A | +82 [10]-[2345]-6789"},
-      {u"A", {u"+82 10-2345-6789"}, u"1023", "A | +82 [10]-[23]45-6789"},
+      {u"A", {u"+82 10-2345-6789"}, u"0102345", "A | +82 [10-2345]-6789"},
+      {u"A", {u"+82 10-2345-6789"}, u"1023", "A | +82 [10-23]45-6789"},
       // As written, the calling code fits first.
-      {u"A", {u"+82 10-2345-6789"}, u"8210", "A | +[82] [10]-2345-6789"},
+      {u"A", {u"+82 10-2345-6789"}, u"8210", "A | +[82 10]-2345-6789"},
       // Anywhere: "01" is only in the national form, across the prefix.
       {u"A", {u"+82 10-2345-6789"}, u"01", "A | +82 [1]0-2345-6789", kDefault | kNumbersAnywhere},
-      {u"A", {u"+44 (0)20 7946 0958"}, u"0207946", "A | +44 (0)[20] [7946] 0958"},
-      {u"A", {u"+39 06 1234 5678"}, u"0612", "A | +39 [06] [12]34 5678"},
-      {u"A", {u"777", u"+82 10-5555"}, u"0105555", "A | +82 [10]-[5555]"},
+      {u"A", {u"+44 (0)20 7946 0958"}, u"0207946", "A | +44 (0)[20 7946] 0958"},
+      {u"A", {u"+39 06 1234 5678"}, u"0612", "A | +39 [06 12]34 5678"},
+      {u"A", {u"777", u"+82 10-5555"}, u"0105555", "A | +82 [10-5555]"},
   });
 }
 
