@@ -78,7 +78,7 @@ void DrawMarkedText(HDC dc, const RowBox& box, const char16_t* text, uint32_t ma
     SetTextColor(dc, run.Marked ? ink.Mark : ink.Plain);
     r.left = std::min(x, static_cast<int>(box.Box.Right));
     DrawTextW(dc, units, length, &r, box.Format);
-    x += RunWidth(dc, units, length, box.Format);
+    if (i + 1 < count) x += RunWidth(dc, units, length, box.Format);
     if (oldFont != nullptr) SelectObject(dc, oldFont);
   }
   SetTextColor(dc, ink.Plain);
