@@ -110,7 +110,7 @@ class KeyTable {
   bool Valid() const { return slots_ != nullptr; }
 
   void Insert(const NumberKey& key, uint32_t entry) {
-    for (size_t at = key.Hash() & mask_;; at = (at + 1) & mask_) {
+    for (size_t at = Home(key);; at = (at + 1) & mask_) {
       if (slots_[at].Used) continue;
       slots_[at] = {key, entry, true};
       return;
@@ -119,12 +119,14 @@ class KeyTable {
 
   template <typename Visit>
   void ForEach(const NumberKey& key, Visit visit) const {
-    for (size_t at = key.Hash() & mask_; slots_[at].Used; at = (at + 1) & mask_) {
+    for (size_t at = Home(key); slots_[at].Used; at = (at + 1) & mask_) {
       if (slots_[at].Key == key) visit(slots_[at].Entry);
     }
   }
 
  private:
+  size_t Home(const NumberKey& key) const { return static_cast<size_t>(key.Hash() & mask_); }
+
   struct Slot {
     NumberKey Key;
     uint32_t Entry = 0;
