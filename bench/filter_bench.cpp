@@ -1,6 +1,9 @@
 // One filter pass (what every keypress in the number field costs) over
 // synthetic stores, for typed strings of 1 to 7 digits, under the default
-// search bits and under every "anywhere" bit.
+// search bits and under every "anywhere" bit; over stores whose call log
+// calls the address book's people, in the stores' order and with the people
+// called most first; and counting those calls, as each load of the stores
+// does when the rows are ordered by them.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -55,6 +58,42 @@ ContactIndex& IndexOf(size_t entries) {
   return index;
 }
 
+// The same proportions, but the call log's records call 300 of the address
+// book's contacts (their first number): each of them once, and 60 of them
+// again and again, as the log of a phone that calls the same people does.
+ContactIndex& CalledIndexOf(size_t entries) {
+  static std::map<size_t, std::unique_ptr<ContactIndex>> cache;
+  auto& slot = cache[entries];
+  if (slot) return *slot;
+  slot = std::make_unique<ContactIndex>();
+  ContactIndex& index = *slot;
+  SetLabels(index.Texts);
+  const auto contacts = MakeContacts(entries, 7);
+  const size_t bookCount = entries * 8 / 10;
+  const size_t simCount = entries / 10;
+  const size_t logCount = entries - bookCount - simCount;
+  index.AddressBook.Reset(static_cast<uint32_t>(bookCount));
+  index.Sim.Reset(static_cast<uint32_t>(simCount));
+  index.CallLog.Reset(static_cast<uint32_t>(logCount));
+  for (size_t i = 0; i < bookCount + simCount; ++i) {
+    const SyntheticContact& c = contacts[i];
+    if (i < bookCount) {
+      ContactNumbers numbers{};
+      for (size_t n = 0; n < c.numbers.size(); ++n) numbers[n * 2] = c.numbers[n].c_str();
+      AddContact(index, static_cast<int32_t>(i), numbers, c.name.c_str());
+    } else {
+      AddSimEntry(index, c.name.c_str(), c.numbers[0].c_str());
+    }
+  }
+  for (size_t record = 0; record < logCount; ++record) {
+    const size_t person = record < 300 ? record : record * 7 % 60;
+    const SyntheticContact& called = contacts[person * (bookCount / 300)];
+    AddCallLogEntry(index, called.name.c_str(), called.numbers[0].c_str());
+  }
+  UpdateCallCounts(index);
+  return index;
+}
+
 void Filter(benchmark::State& state, uint32_t flags) {
   ContactIndex& index = IndexOf(static_cast<size_t>(state.range(0)));
   const char16_t* typed = kTyped[state.range(1) - 1];
@@ -73,6 +112,32 @@ void BM_FilterDefaultBits(benchmark::State& state) { Filter(state, SearchBits::k
 void BM_FilterAllAnywhereBits(benchmark::State& state) {
   Filter(state, SearchBits::kDefault | SearchBits::kInitialsAnywhere |
                     SearchBits::kNumbersAnywhere);
+}
+
+void FilterCalled(benchmark::State& state, ListOrder order) {
+  ContactIndex& index = CalledIndexOf(static_cast<size_t>(state.range(0)));
+  const char16_t* typed = kTyped[state.range(1) - 1];
+  for (auto _ : state) {
+    FilterStores(index, typed, SearchBits::kDefault, order);
+    benchmark::DoNotOptimize(index.Results.Count);
+  }
+  state.counters["listed"] = index.Results.Count;
+  state.counters["called"] = index.Calls.Count();
+}
+
+void BM_FilterCallsInStoreOrder(benchmark::State& state) { FilterCalled(state, ListOrder::Stores); }
+void BM_FilterCalledMostFirst(benchmark::State& state) {
+  FilterCalled(state, ListOrder::CalledMostFirst);
+}
+
+// Counting the calls of every entry, once per load of the stores.
+void BM_CountCalls(benchmark::State& state) {
+  ContactIndex& index = CalledIndexOf(static_cast<size_t>(state.range(0)));
+  for (auto _ : state) {
+    CountCalls(index);
+    benchmark::DoNotOptimize(index.Calls.Count());
+  }
+  state.counters["called"] = index.Calls.Count();
 }
 
 // What any pass must touch: the digest of every entry and the line of the
@@ -125,6 +190,13 @@ BENCHMARK(BM_FilterDefaultBits)
 BENCHMARK(BM_FilterAllAnywhereBits)
     ->ArgsProduct({{1000, 10000, 100000}, {1, 2, 3, 4, 5, 6, 7}})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FilterCallsInStoreOrder)
+    ->ArgsProduct({{10000}, {1, 2, 3, 4, 5, 6, 7}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_FilterCalledMostFirst)
+    ->ArgsProduct({{10000}, {1, 2, 3, 4, 5, 6, 7}})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CountCalls)->Arg(10000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace vostarel::bench

@@ -32,6 +32,7 @@ DWORD RunLoader(DialHelper& helper, uint32_t polls, DWORD intervalMs) {
   LoadAddressBook(helper);
   LoadSimPhonebook(helper);
   LoadCallLog(helper, false);
+  CountCallsIfOrdered(helper);
   const bool attached = PollForDialer(
       polls, [&] { return helper.Window.Dialer != nullptr; },
       [] { EnumWindows(WindowSearchProc, kSearchAttach); }, [&] { Sleep(intervalMs); });

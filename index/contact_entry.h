@@ -39,6 +39,14 @@ struct ContactEntry {
   int32_t SelectedNumber;
   // Slots in use, 1..8; slots from NumberCount on hold nothing meaningful.
   uint32_t NumberCount;
+  // How many records of the call log have one of the entry's numbers (a
+  // number and its national form count as the same); written by CountCalls
+  // (call_counts.h), 0 until then. Beside SelectedNumber, which every pass
+  // touches, so that ordering by it reads no other line.
+  uint32_t CallCount;
+  // A call-log entry: how many records of the log have exactly its number
+  // (the store keeps one entry per number). 0 in the other stores.
+  uint32_t LogRecords;
   NumberSlot Numbers[kMaxNumbersPerEntry];
   char16_t DisplayName[kDisplayNameCapacity];
   char16_t SpelledName[kSpelledNameCapacity];  // a call-log entry's ends with "#"
@@ -73,6 +81,9 @@ class ContactStore {
 
   uint32_t Count() const { return count_; }
   uint32_t Capacity() const { return capacity_; }
+  // Changes whenever entries come or go or are sealed: what was worked out
+  // from the store (call counts) is stale when its generation differs.
+  uint32_t Generation() const { return generation_; }
   ContactEntry* begin() { return entries_; }
   ContactEntry* end() { return entries_ + count_; }
   const ContactEntry* begin() const { return entries_; }
@@ -86,6 +97,7 @@ class ContactStore {
   EntryDigest* digests_ = nullptr;  // inside the entries' allocation
   uint32_t count_ = 0;
   uint32_t capacity_ = 0;
+  uint32_t generation_ = 0;
 };
 
 // At most this many entries are listed by one filter pass.

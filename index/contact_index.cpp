@@ -21,6 +21,8 @@ void StartEntry(ContactEntry& entry, int32_t entryId, const char16_t* displayNam
   entry.EntryId = entryId;
   entry.SelectedNumber = kNoSelectedNumber;
   entry.NumberCount = 0;
+  entry.CallCount = 0;
+  entry.LogRecords = 0;
   CopyText(entry.DisplayName, displayName);
 }
 
@@ -97,13 +99,18 @@ void AddCallLogEntry(ContactIndex& index, const char16_t* name, const char16_t* 
   // look the same.
   char16_t stored[kNumberCapacity];
   CopyText(stored, number);
-  for (const ContactEntry& existing : index.CallLog) {
-    if (TextEquals(existing.Numbers[0].Number, stored)) return;
+  for (ContactEntry& existing : index.CallLog) {
+    if (TextEquals(existing.Numbers[0].Number, stored)) {
+      ++existing.LogRecords;
+      index.CallLog.Seal(existing);  // what was counted from the store is stale
+      return;
+    }
   }
 
   ContactEntry* entry = index.CallLog.Append();
   if (entry == nullptr) return;
   StartEntry(*entry, kCallLogEntryId, NameOrNoName(index, name));
+  entry->LogRecords = 1;
   AddNumber(*entry, index.Texts[IndexText::CallLog], stored);
   SpellEntry(index.Speller, *entry, !IsEmptyText(name), /*callLog=*/true);
   index.CallLog.Seal(*entry);

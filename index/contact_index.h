@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "call_counts.h"
 #include "contact_entry.h"
 #include "name_speller.h"
 
@@ -49,6 +50,9 @@ struct ContactIndex {
   ContactStore Sim;
   ContactStore CallLog;
   ResultList Results;
+  // The entries called most, for a pass that lists them first; counted
+  // again whenever a store changed (call_counts.h).
+  CallOrder Calls;
 
   // Empties the result list and releases all three stores.
   void ReleaseStores();
@@ -66,7 +70,8 @@ void AddContact(ContactIndex& index, int32_t contactId, const ContactNumbers& nu
 void AddSimEntry(ContactIndex& index, const char16_t* name, const char16_t* number);
 
 // Appends a call-log entry unless an entry with the same number is already in
-// the store (the record read first wins, with its name). The spelled name
+// the store (the record read first wins, with its name; the entry counts the
+// records of its number in LogRecords). The spelled name
 // ends with "#", so typed "#" reaches call-log entries by name. A missing or
 // empty name is shown as the no-name text and spelled as nothing (the
 // spelled name is "#" alone).

@@ -33,6 +33,7 @@ bool ContactStore::Reset(uint32_t capacity) {
 }
 
 void ContactStore::Release() {
+  ++generation_;
   ::operator delete(entries_);
   entries_ = nullptr;
   digests_ = nullptr;
@@ -48,6 +49,7 @@ ContactEntry* ContactStore::Append() {
 void ContactStore::Seal(const ContactEntry& entry) {
   const auto index = static_cast<uint32_t>(&entry - entries_);
   if (index < count_) digests_[index] = DigestOf(entry);
+  ++generation_;
 }
 
 }  // namespace vostarel

@@ -189,12 +189,17 @@ constexpr uint32_t kPrefetchAhead = 32;
 
 // Stores the entry's selected number and lists it when it fits. Most
 // entries keep the value they have: leaving it unwritten keeps their line
-// clean, so it need not be written back to memory.
+// clean, so it need not be written back to memory. With kSkipCalled, an
+// entry with calls is not listed: a pass that lists the called entries
+// first has listed it already. Its count is on the line just read.
+template <bool kSkipCalled>
 void Settle(ContactStore& store, uint32_t i, int32_t selected, ResultList& results) {
   if (i + kPrefetchAhead < store.Count()) Prefetch(&store[i + kPrefetchAhead].SelectedNumber);
   ContactEntry& entry = store[i];
   if (entry.SelectedNumber != selected) entry.SelectedNumber = selected;
-  if (selected != kNoSelectedNumber) results.Items[results.Count++] = &entry;
+  if (selected == kNoSelectedNumber) return;
+  if (kSkipCalled && entry.CallCount > 0) return;
+  results.Items[results.Count++] = &entry;
 }
 
 // A store is filtered in blocks of entries. Where few entries of a block may
@@ -205,6 +210,7 @@ void Settle(ContactStore& store, uint32_t i, int32_t selected, ResultList& resul
 constexpr uint32_t kBlock = 64;
 
 // Both return how many entries needed their texts read.
+template <bool kSkipCalled>
 uint32_t FilterSparseBlock(ContactStore& store, uint32_t begin, uint32_t end,
                            const char16_t* typed, const Tests& tests, ResultList& results) {
   unsigned forms[kBlock];
@@ -218,22 +224,61 @@ uint32_t FilterSparseBlock(ContactStore& store, uint32_t begin, uint32_t end,
   }
   for (uint32_t i = begin; i < end && results.Count < kMaxResults; ++i) {
     const unsigned fit = forms[i - begin];
-    Settle(store, i, fit != 0 ? SelectNumber(store[i], fit, typed, tests) : kNoSelectedNumber,
-           results);
+    Settle<kSkipCalled>(store, i,
+                        fit != 0 ? SelectNumber(store[i], fit, typed, tests) : kNoSelectedNumber,
+                        results);
   }
   return read;
 }
 
+template <bool kSkipCalled>
 uint32_t FilterDenseBlock(ContactStore& store, uint32_t begin, uint32_t end,
                           const char16_t* typed, const Tests& tests, ResultList& results) {
   uint32_t read = 0;
   for (uint32_t i = begin; i < end && results.Count < kMaxResults; ++i) {
     bool textsRead = false;
-    Settle(store, i, SelectNumberLazily(store[i], store.Digest(i), typed, tests, textsRead),
-           results);
+    Settle<kSkipCalled>(store, i,
+                        SelectNumberLazily(store[i], store.Digest(i), typed, tests, textsRead),
+                        results);
     read += textsRead;
   }
   return read;
+}
+
+template <bool kSkipCalled>
+void FilterStoreInBlocks(ContactStore& store, const char16_t* typed, const Tests& tests,
+                         ResultList& results) {
+  const uint32_t count = store.Count();
+  bool dense = false;
+  for (uint32_t begin = 0; begin < count && results.Count < kMaxResults; begin += kBlock) {
+    const uint32_t end = count - begin < kBlock ? count : begin + kBlock;
+    const uint32_t read =
+        dense ? FilterDenseBlock<kSkipCalled>(store, begin, end, typed, tests, results)
+              : FilterSparseBlock<kSkipCalled>(store, begin, end, typed, tests, results);
+    dense = read * 2 > end - begin;
+  }
+}
+
+ContactStore& StoreAt(ContactIndex& index, uint32_t store) {
+  return store == 0 ? index.AddressBook : store == 1 ? index.Sim : index.CallLog;
+}
+
+// The called entries, most called first: each one's selected number set,
+// and those that fit listed while there is room.
+void FilterCalledEntries(ContactIndex& index, const char16_t* typed, const Tests& tests) {
+  ResultList& results = index.Results;
+  const CallOrder& order = index.Calls;
+  for (uint32_t k = 0; k < order.Count(); ++k) {
+    ContactStore& store = StoreAt(index, order[k].Store);
+    const uint32_t i = order[k].Index;
+    if (i >= store.Count()) continue;
+    const unsigned forms = FormsThatMayFit(store.Digest(i), tests.needs);
+    ContactEntry& entry = store[i];
+    entry.SelectedNumber = forms != 0 ? SelectNumber(entry, forms, typed, tests) : kNoSelectedNumber;
+    if (entry.SelectedNumber != kNoSelectedNumber && results.Count < kMaxResults) {
+      results.Items[results.Count++] = &entry;
+    }
+  }
 }
 
 bool IsTypedUnit(char16_t unit) {
@@ -254,15 +299,7 @@ void CleanTypedText(const char16_t* fieldText, char16_t (&typed)[kTypedCapacity]
 
 void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
                  ResultList& results) {
-  const Tests tests = TestsFor(typed, flags);
-  const uint32_t count = store.Count();
-  bool dense = false;
-  for (uint32_t begin = 0; begin < count && results.Count < kMaxResults; begin += kBlock) {
-    const uint32_t end = count - begin < kBlock ? count : begin + kBlock;
-    const uint32_t read = dense ? FilterDenseBlock(store, begin, end, typed, tests, results)
-                                : FilterSparseBlock(store, begin, end, typed, tests, results);
-    dense = read * 2 > end - begin;
-  }
+  FilterStoreInBlocks<false>(store, typed, TestsFor(typed, flags), results);
 }
 
 FormMatch FirstFittingForm(const ContactEntry& entry, const char16_t* typed, uint32_t flags) {
@@ -289,12 +326,21 @@ const char* FormWord(MatchedForm form) {
   return "none";
 }
 
-void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags) {
+void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags, ListOrder order) {
   index.Results.Count = 0;
   if (typed == nullptr || typed[0] == 0) return;
-  FilterStore(index.AddressBook, typed, flags, index.Results);
-  FilterStore(index.Sim, typed, flags, index.Results);
-  FilterStore(index.CallLog, typed, flags, index.Results);
+  const Tests tests = TestsFor(typed, flags);
+  if (order == ListOrder::CalledMostFirst) UpdateCallCounts(index);
+  if (order == ListOrder::CalledMostFirst && index.Calls.Count() > 0) {
+    FilterCalledEntries(index, typed, tests);
+    for (ContactStore* store : {&index.AddressBook, &index.Sim, &index.CallLog}) {
+      FilterStoreInBlocks<true>(*store, typed, tests, index.Results);
+    }
+    return;
+  }
+  for (ContactStore* store : {&index.AddressBook, &index.Sim, &index.CallLog}) {
+    FilterStoreInBlocks<false>(*store, typed, tests, index.Results);
+  }
 }
 
 }  // namespace vostarel

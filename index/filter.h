@@ -37,9 +37,24 @@ void CleanTypedText(const char16_t* fieldText, char16_t (&typed)[kTypedCapacity]
 void FilterStore(ContactStore& store, const char16_t* typed, uint32_t flags,
                  ResultList& results);
 
+// The order of the listed entries.
+enum class ListOrder : uint8_t {
+  Stores,          // store order: address book, SIM, call log
+  CalledMostFirst, // the entries the call log holds most often first
+};
+
 // Empties the result list, then, for a non-empty typed string, filters the
 // address-book, SIM and call-log stores in that order.
-void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags);
+//
+// CalledMostFirst: the entries with calls (call_counts.h, counted again
+// first when a store changed since) are examined first, most called first,
+// ties in store order, every one of them, and those that fit are listed;
+// then the stores are filtered as above, listing only entries without
+// calls. The cut at kMaxResults applies to the whole list, so it falls
+// after the called entries; entries a store pass did not reach keep their
+// SelectedNumber, as in store order.
+void FilterStores(ContactIndex& index, const char16_t* typed, uint32_t flags,
+                  ListOrder order = ListOrder::Stores);
 
 // The forms of an entry that the typed keys can fit, in the order a pass
 // tests them: its own numbers, initials and spelled name, then its numbers in

@@ -206,16 +206,23 @@ bool OffersMore(const NameSegments& segments) {
 // letters for people to read (Unit char16_t). Both take the same room, so
 // they are cut at the same places. Room for the record's zero and the list's
 // end is always kept; a group that does not fit cuts the record there, and
-// nothing is written after a cut.
+// nothing is written after a cut. With `spans`, each written unit also gets
+// the name units it spells (Spell() sets them before the units are added);
+// group marks, kind bytes and zeros spell none.
 template <typename Unit>
 class RecordWriter {
  public:
-  RecordWriter(Unit* out, size_t capacity) : out_(out), capacity_(capacity) { Finish(); }
+  RecordWriter(Unit* out, UnitSpan* spans, size_t capacity)
+      : out_(out), spans_(spans), capacity_(capacity) {
+    Finish();
+  }
+
+  void Spell(int begin, int end) { span_ = {static_cast<uint8_t>(begin), static_cast<uint8_t>(end)}; }
 
   bool Begin(uint8_t kind) {
     if (cut_ || !Fits(2)) return false;
     recordStart_ = length_;
-    out_[length_++] = kind;
+    Put(kind, false);
     return true;
   }
   // Writes a fixed run, or a group of the choices; false once cut.
@@ -227,12 +234,12 @@ class RecordWriter {
       cut_ = true;
       return false;
     }
-    if (choices.Count > 1) out_[length_++] = '{';
+    if (choices.Count > 1) Put('{', false);
     for (int i = 0; i < choices.Count; ++i) {
-      if (i > 0) out_[length_++] = '|';
-      for (size_t k = 0; choices.Keys[i][k] != 0; ++k) out_[length_++] = Choice(choices, i)[k];
+      if (i > 0) Put('|', false);
+      for (size_t k = 0; choices.Keys[i][k] != 0; ++k) Put(Choice(choices, i)[k], true);
     }
-    if (choices.Count > 1) out_[length_++] = '}';
+    if (choices.Count > 1) Put('}', false);
     return true;
   }
   void AddUnit(char16_t unit) {
@@ -241,9 +248,9 @@ class RecordWriter {
       return;
     }
     if constexpr (sizeof(Unit) == 1) {
-      out_[length_++] = LatticeKeyOf(unit);
+      Put(LatticeKeyOf(unit), true);
     } else {
-      out_[length_++] = unit;
+      Put(unit, true);
     }
   }
   // Closes the record; a record that stayed empty is taken back.
@@ -251,7 +258,7 @@ class RecordWriter {
     if (length_ == recordStart_ + 1) {
       length_ = recordStart_;
     } else {
-      out_[length_++] = 0;
+      Put(0, false);
     }
     Finish();
   }
@@ -264,9 +271,16 @@ class RecordWriter {
       return choices.Letters[i];
     }
   }
+  void Put(Unit unit, bool spells) {
+    if (spans_ != nullptr) spans_[length_] = spells ? span_ : UnitSpan{};
+    out_[length_++] = unit;
+  }
   bool Fits(size_t units) const { return length_ + units + 2 <= capacity_; }
   void Finish() {
-    if (capacity_ > 0) out_[length_ < capacity_ ? length_ : capacity_ - 1] = 0;
+    if (capacity_ == 0) return;
+    const size_t end = length_ < capacity_ ? length_ : capacity_ - 1;
+    out_[end] = 0;
+    if (spans_ != nullptr) spans_[end] = UnitSpan{};
   }
   static size_t Length(const uint8_t* keys) {
     size_t length = 0;
@@ -275,10 +289,12 @@ class RecordWriter {
   }
 
   Unit* out_;
+  UnitSpan* spans_;
   size_t capacity_;
   size_t length_ = 0;
   size_t recordStart_ = 0;
   bool cut_ = false;
+  UnitSpan span_;
 };
 
 template <typename Unit>
@@ -288,14 +304,19 @@ void WriteKeypadForm(const NameSpeller& speller, const char16_t* name,
   for (int i = 0; i < segments.Count; ++i) {
     const NameSegment& segment = segments.Items[i];
     if (!segment.Hangul) {
+      out.Spell(segment.Begin, segment.End);
       for (const char16_t* unit = segment.Own; *unit != 0; ++unit) out.AddUnit(*unit);
       continue;
     }
+    // Each syllable's consonant key stands for that syllable alone, also
+    // within a two-syllable surname.
     for (int unit = segment.Begin; unit < segment.End; ++unit) {
       const char16_t key = ConsonantKey(speller.Keypad, name[unit]);
+      out.Spell(unit, unit + 1);
       if (key != 0) out.AddUnit(key);
     }
   }
+  out.Spell(0, 0);
   if (callLog) out.AddUnit(u'#');
   out.End();
 }
@@ -304,6 +325,7 @@ template <typename Unit>
 void WriteInitials(const char16_t* name, const NameSegments& segments, RecordWriter<Unit>& out) {
   if (!out.Begin(kAlternateInitials)) return;
   for (int i = 0; i < segments.Count; ++i) {
+    out.Spell(segments.Items[i].Begin, segments.Items[i].End);
     if (!out.Add(InitialChoices(segments.Items[i], name, segments.NameLength))) break;
   }
   out.End();
@@ -313,8 +335,10 @@ template <typename Unit>
 void WriteFullName(const NameSegments& segments, bool callLog, RecordWriter<Unit>& out) {
   if (!out.Begin(kAlternateSpelledName)) return;
   for (int i = 0; i < segments.Count; ++i) {
+    out.Spell(segments.Items[i].Begin, segments.Items[i].End);
     if (!out.Add(FullChoices(segments.Items[i]))) break;
   }
+  out.Spell(0, 0);
   if (callLog) out.AddUnit(u'#');
   out.End();
 }
@@ -362,8 +386,8 @@ namespace {
 
 template <typename Unit>
 void WriteAlternates(const NameSpeller& speller, const char16_t* name, bool callLog, Unit* out,
-                     size_t capacity) {
-  RecordWriter<Unit> writer(out, capacity);
+                     UnitSpan* spans, size_t capacity) {
+  RecordWriter<Unit> writer(out, spans, capacity);
   NameSegments segments;
   SegmentName(speller, name, segments);
   if (speller.Keypad != KoreanKeypad::Off && HasHangul(segments)) {
@@ -379,12 +403,17 @@ void WriteAlternates(const NameSpeller& speller, const char16_t* name, bool call
 
 void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
                      uint8_t* out, size_t capacity) {
-  WriteAlternates(speller, name, callLog, out, capacity);
+  WriteAlternates(speller, name, callLog, out, nullptr, capacity);
+}
+
+void SpellAlternateSpans(const NameSpeller& speller, const char16_t* name, bool callLog,
+                         uint8_t* out, UnitSpan* spans, size_t capacity) {
+  WriteAlternates(speller, name, callLog, out, spans, capacity);
 }
 
 void SpellAlternateLetters(const NameSpeller& speller, const char16_t* name, bool callLog,
                            char16_t* out, size_t capacity) {
-  WriteAlternates(speller, name, callLog, out, capacity);
+  WriteAlternates(speller, name, callLog, out, nullptr, capacity);
 }
 
 }  // namespace vostarel

@@ -65,6 +65,20 @@ void SegmentName(const NameSpeller& speller, const char16_t* name, NameSegments&
 void SpellAlternates(const NameSpeller& speller, const char16_t* name, bool callLog,
                      uint8_t* out, size_t capacity);
 
+// The units [Begin, End) of a name that one written lattice unit spells;
+// Begin == End for the units that spell none (group marks, kind bytes, the
+// zeros, a call-log entry's closing "#").
+struct UnitSpan {
+  uint8_t Begin = 0;
+  uint8_t End = 0;
+};
+
+// SpellAlternates, also writing into `spans` (as long as `out`) the name
+// units each written unit spells: a segment's units for its spellings and
+// initials, a syllable's own unit for its consonant key.
+void SpellAlternateSpans(const NameSpeller& speller, const char16_t* name, bool callLog,
+                         uint8_t* out, UnitSpan* spans, size_t capacity);
+
 // The same records in letters, for people to read: each a kind unit, the
 // lattice ("{gim|kim}min{jun|joon}") and a zero; a zero kind ends the list.
 // With the same capacity it is cut where the stored records are.

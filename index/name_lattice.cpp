@@ -80,7 +80,70 @@ bool MatchFrom(const uint8_t* lattice, PositionSet active, const char16_t* typed
   return true;
 }
 
+// The depth-first search behind FindLatticePath.
+class PathSearch {
+ public:
+  PathSearch(const uint8_t* lattice, const char16_t* typed, uint16_t* path)
+      : lattice_(lattice), typed_(typed), path_(path) {}
+
+  // Whether the keys from `key` on fit a spelling that goes on at `at`.
+  bool From(size_t at, size_t key) {
+    if (typed_[key] == 0) return true;
+    const size_t memo = at * (kMaxPathKeys + 1) + key;
+    if (failed_[memo / 64] & (uint64_t{1} << (memo % 64))) return false;
+    if (Step(at, key)) return true;
+    failed_[memo / 64] |= uint64_t{1} << (memo % 64);
+    return false;
+  }
+
+ private:
+  bool Step(size_t at, size_t key) {
+    const uint8_t byte = lattice_[at];
+    if (byte == '}') return From(at + 1, key);
+    if (byte == '|') return From(AfterGroup(lattice_, at), key);
+    if (byte == '{') {
+      for (size_t choice = at + 1; lattice_[choice] != 0 && lattice_[choice] != '}';) {
+        if (lattice_[choice] != '|' && From(choice, key)) return true;
+        while (lattice_[choice] != 0 && lattice_[choice] != '|' && lattice_[choice] != '}') ++choice;
+        if (lattice_[choice] == '|') ++choice;
+      }
+      return false;
+    }
+    if (!Fits(byte, typed_[key])) return false;  // the terminator fits no key
+    path_[key] = static_cast<uint16_t>(at);
+    return From(at + 1, key + 1);
+  }
+
+  static constexpr size_t kPositions = kNameAlternatesCapacity + 1;
+  static constexpr size_t kBits = kPositions * (kMaxPathKeys + 1);
+
+  const uint8_t* lattice_;
+  const char16_t* typed_;
+  uint16_t* path_;
+  uint64_t failed_[(kBits + 63) / 64] = {};
+};
+
 }  // namespace
+
+bool FindLatticePath(const uint8_t* lattice, const char16_t* typed, bool anywhere,
+                     uint16_t* path) {
+  size_t length = 0;
+  while (lattice[length] != 0) {
+    if (++length >= kNameAlternatesCapacity) return false;
+  }
+  size_t keys = 0;
+  while (typed[keys] != 0) {
+    if (++keys > kMaxPathKeys) return false;
+  }
+  PathSearch search(lattice, typed, path);
+  if (!anywhere) return search.From(0, 0);
+  if (length == 0) return false;
+  if (keys == 0) return true;
+  for (size_t at = 0; at < length; ++at) {
+    if (IsLatticeKey(lattice[at]) && search.From(at, 0)) return true;
+  }
+  return false;
+}
 
 uint8_t LatticeKeyOf(char16_t unit) {
   if ((unit >= u'0' && unit <= u'9') || unit == u'*' || unit == u'#') return static_cast<uint8_t>(unit);

@@ -63,6 +63,18 @@ bool MatchLatticePrefix(const uint8_t* lattice, const char16_t* typed);
 // lattice never fits.
 bool MatchLatticeAnywhere(const uint8_t* lattice, const char16_t* typed);
 
+// Longest typed string a path is found for.
+inline constexpr size_t kMaxPathKeys = 127;
+
+// One spelling of the lattice that the typed keys fit (from its start, or
+// anywhere): for typed unit i, path[i] is the offset of the key byte it
+// fitted. `path` holds kMaxPathKeys entries. False, with `path` unspecified,
+// when no spelling fits or the typed keys are longer than kMaxPathKeys.
+// Depth-first with a memo of the (offset, typed unit) pairs that failed, so
+// it stays quick however many groups the lattice has.
+bool FindLatticePath(const uint8_t* lattice, const char16_t* typed, bool anywhere,
+                     uint16_t* path);
+
 // The kind of the first record whose kind includes `kind` and that fits the
 // typed keys, or 0 when none fits.
 uint8_t MatchAlternates(const uint8_t* alternates, AlternateKind kind, bool anywhere,

@@ -48,6 +48,13 @@ class NameSpeller {
   // an empty one.
   void SpellName(const char16_t* name, char16_t* full, size_t fullCapacity,
                  char16_t* initials, size_t initialsCapacity) const;
+  // The same, also writing for each unit of the two forms the index of the
+  // name's unit it was spelled from into `fullFrom` and `initialsFrom`
+  // (each null, or as long as its form's capacity). A highlighted row uses
+  // it to tell which characters a match on a spelled form went through.
+  void SpellNameSources(const char16_t* name, char16_t* full, uint16_t* fullFrom,
+                        size_t fullCapacity, char16_t* initials, uint16_t* initialsFrom,
+                        size_t initialsCapacity) const;
 
  private:
   UserDictionary dictionary_;

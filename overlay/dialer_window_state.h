@@ -7,6 +7,8 @@
 #include <atomic>
 
 #include "dial_helper.h"
+#include "filter.h"  // kTypedCapacity
+#include "holders.h"
 #include "list_screen.h"
 #include "soft_key.h"  // kSoftKeyCaptionCapacity
 
@@ -34,6 +36,13 @@ struct DialerWindowState {
   // What ResultList shows on the screen; reset whenever a new list window
   // is made.
   ListScreen Screen;
+  // The cleaned typed keys the result list was last filled for: what its
+  // rows mark as having fitted.
+  char16_t ListedFor[kTypedCapacity] = {};
+  // The bold face that marked row texts are drawn in, and the font it was
+  // made from (overlay/row_drawing.h).
+  HFONT MarkFontBase = nullptr;
+  GdiObject<HFONT> MarkFont;
 };
 
 // The previous procedures are written on the loader thread and read on the

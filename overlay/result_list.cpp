@@ -11,6 +11,7 @@
 #include "list_placement.h"
 #include "process_values.h"
 #include "resource_ids.h"
+#include "row_drawing.h"
 #include "row_layout.h"
 #include "soft_key.h"
 #include "store_loaders.h"
@@ -60,6 +61,20 @@ ListPlacementInput GatherPlacementInput(const DialHelper& helper, bool expanded)
   input.NumberFieldOnScreen = ScreenRectOf(state.NumberField);
   input.RowHeight = helper.Options.RowHeight;
   return input;
+}
+
+// The list lies over the dialer's own controls (over the keypad from 5.2
+// on, over all of them while expanded), on top of them. A child window that
+// does not clip its siblings paints over those above it: the number field
+// drawing a new number, a key drawn pressed. So every other child of the
+// dialer is made to clip its siblings; over nothing, that changes nothing.
+void ClipDialerControls(HWND dialer, HWND list) {
+  for (HWND child = GetWindow(dialer, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (child == list) continue;
+    const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+    if ((style & WS_CLIPSIBLINGS) == 0) SetWindowLongPtrW(child, GWL_STYLE, style | WS_CLIPSIBLINGS);
+  }
 }
 
 // Column 0 `width` wide, unless it is already; whether it changed.
@@ -137,6 +152,11 @@ RowColumns ColumnsOf(const DialHelper& helper) {
           expanded || (flags & SettingsFlags::kShowNumber) != 0};
 }
 
+// The rows mark what fitted the keys the list was filled for.
+RowMarking MarkingOf(const DialHelper& helper) {
+  return {&helper.Index.Speller, helper.Window.ListedFor, helper.Options.Flags};
+}
+
 // Item 0 selected, focused and in view, as in a list filled anew.
 void SelectFirstRow(HWND list) {
   constexpr UINT kSelectedAndFocused = LVIS_SELECTED | LVIS_FOCUSED;
@@ -150,6 +170,20 @@ void SelectFirstRow(HWND list) {
   if (SendMessageW(list, LVM_GETTOPINDEX, 0, 0) != 0) SendMessageW(list, LVM_ENSUREVISIBLE, 0, FALSE);
 }
 
+// Has rows first..last drawn again: their rectangle invalidated at once, one
+// call where the list's own LVM_REDRAWITEMS makes one per row.
+void InvalidateRows(HWND list, uint32_t first, uint32_t last) {
+  RECT top{LVIR_BOUNDS, 0, 0, 0};
+  RECT bottom{LVIR_BOUNDS, 0, 0, 0};
+  if (!SendMessageW(list, LVM_GETITEMRECT, first, reinterpret_cast<LPARAM>(&top)) ||
+      !SendMessageW(list, LVM_GETITEMRECT, last, reinterpret_cast<LPARAM>(&bottom))) {
+    SendMessageW(list, LVM_REDRAWITEMS, first, last);
+    return;
+  }
+  RECT rows{top.left, top.top, top.right, bottom.bottom};
+  InvalidateRect(list, &rows, TRUE);
+}
+
 // Redraws the rows in view that would now be drawn differently, a run of
 // neighbouring rows at a time.
 void RedrawChangedRows(const DialHelper& helper) {
@@ -157,6 +191,7 @@ void RedrawChangedRows(const DialHelper& helper) {
   const ResultList& results = helper.Index.Results;
   const ShownRows& shown = helper.Window.Screen.Rows;
   const RowColumns columns = ColumnsOf(helper);
+  const RowMarking marking = MarkingOf(helper);
   const auto top = static_cast<uint32_t>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0));
   if (top >= results.Count) return;
   // The rows that fit, and one partly in view below them.
@@ -164,15 +199,16 @@ void RedrawChangedRows(const DialHelper& helper) {
   const uint32_t end = std::min(results.Count, top + inView);
   uint32_t row = top;
   while (row < end) {
-    if (shown.StillShows(row, results, columns.showIndex, columns.showNumber)) {
+    if (shown.StillShows(row, results, columns.showIndex, columns.showNumber, marking)) {
       ++row;
       continue;
     }
     const uint32_t first = row++;
-    while (row < end && !shown.StillShows(row, results, columns.showIndex, columns.showNumber)) {
+    while (row < end &&
+           !shown.StillShows(row, results, columns.showIndex, columns.showNumber, marking)) {
       ++row;
     }
-    SendMessageW(list, LVM_REDRAWITEMS, first, row - 1);
+    InvalidateRows(list, first, row - 1);
   }
 }
 
@@ -251,6 +287,7 @@ void PlaceResultList(DialHelper& helper, bool expanded) {
   DialerWindowState& state = helper.Window;
   state.Expanded = expanded ? TRUE : FALSE;
   if (!ResultListExists(helper)) return;
+  ClipDialerControls(state.Dialer, state.ResultList);
   ListScreen& screen = state.Screen;
   const ListRect place = ChooseListRect(GatherPlacementInput(helper, expanded));
   const bool moved = !screen.Placed || !(place == screen.Place);
@@ -277,17 +314,17 @@ void PlaceResultList(DialHelper& helper, bool expanded) {
 void DrawResultRow(DialHelper& helper, const DRAWITEMSTRUCT& item) {
   const ResultList& results = helper.Index.Results;
   const RowColumns columns = ColumnsOf(helper);
-  helper.Window.Screen.Rows.Record(
-      item.itemID, LookOfRow(results, item.itemID, item.rcItem.right,
-                             item.rcItem.bottom - item.rcItem.top, columns.showIndex,
-                             columns.showNumber));
-  if (item.itemID >= results.Count || results.Items[item.itemID] == nullptr) return;
+  const RowLook look = LookOfRow(results, item.itemID, item.rcItem.right,
+                                 item.rcItem.bottom - item.rcItem.top, columns.showIndex,
+                                 columns.showNumber, MarkingOf(helper));
+  helper.Window.Screen.Rows.Record(item.itemID, look);
+  if (!look.HasEntry) return;
   const ContactEntry& entry = *results.Items[item.itemID];
   const bool selected = (item.itemState & ODS_SELECTED) != 0;
   HDC dc = item.hDC;
   if (selected) FillRect(dc, &item.rcItem, GetSysColorBrush(COLOR_HIGHLIGHT));
-  const COLORREF oldColor =
-      SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const RowInk ink = InkOfRow(helper.Window, dc, selected);
+  const COLORREF oldColor = SetTextColor(dc, ink.Plain);
   // The highlight fill is the only background a row gets.
   const int oldMode = SetBkMode(dc, TRANSPARENT);
 
@@ -299,8 +336,8 @@ void DrawResultRow(DialHelper& helper, const DRAWITEMSTRUCT& item) {
   char16_t label[kRowLabelTextCapacity];
   RowLabelText(entry, label);
   DrawBox(dc, layout.Index, index);
-  DrawBox(dc, layout.Name, entry.DisplayName);
-  DrawBox(dc, layout.Number, RowNumberText(entry));
+  DrawMarkedText(dc, layout.Name, entry.DisplayName, look.Marks.Name, ink);
+  DrawMarkedText(dc, layout.Number, RowNumberText(entry), look.Marks.Number, ink);
   DrawBox(dc, layout.Label, label);
 
   SetBkMode(dc, oldMode);
@@ -320,9 +357,8 @@ void RefreshResultList(DialHelper& helper) {
       if (state.ListVisibility == kListHidden) LoadCallLog(helper, true);
     }
   }
-  char16_t typed[kTypedCapacity];
-  CleanTypedText(AsUtf16(text), typed);
-  FilterStores(helper.Index, typed, helper.Options.Flags);
+  CleanTypedText(AsUtf16(text), state.ListedFor);
+  FilterStores(helper.Index, state.ListedFor, helper.Options.Flags, helper.Options.Order);
   if (helper.Index.Results.Count == 0) wanted = kListHidden;
 
   if (ResultListExists(helper)) ShowResults(helper, wanted == kListShown);

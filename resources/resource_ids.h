@@ -110,6 +110,8 @@
 #define IDC_LOAD_ADDRESS_BOOK 2009
 #define IDC_LOAD_SIM 2010
 #define IDC_LOAD_CALL_LOG 2011
+/* Not an option bit: the row order (value OrderByCalls). */
+#define IDC_CALLED_MOST_FIRST 2012
 #define IDC_SHOW_NUMBER 2015
 #define IDC_CHAINED_EXTENSION 3205
 

@@ -22,6 +22,10 @@ void LoadCallLog(DialHelper& helper, bool refresh);
 // it; the loader thread's first load runs before any row can be drawn.
 void ReloadStores(DialHelper& helper);
 
+// When the rows are ordered by calls, counts the calls of the stores just
+// loaded, so that the first key typed does not wait for it.
+void CountCallsIfOrdered(DialHelper& helper);
+
 // The same on the main object; nothing happens while there is none.
 void LoadAddressBook();
 void LoadSimPhonebook();

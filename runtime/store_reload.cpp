@@ -8,6 +8,11 @@ void ReloadStores(DialHelper& helper) {
   LoadAddressBook(helper);
   LoadSimPhonebook(helper);
   LoadCallLog(helper, false);
+  CountCallsIfOrdered(helper);
+}
+
+void CountCallsIfOrdered(DialHelper& helper) {
+  if (helper.Options.Order == ListOrder::CalledMostFirst) UpdateCallCounts(helper.Index);
 }
 
 }  // namespace vostarel

@@ -58,6 +58,7 @@ void LoadSettings(Settings& settings, NameSpeller& speller, HINSTANCE module) {
   settings.Flags = key.ReadDword(L"Flag", SettingsFlags::kDefault);
   speller.TTable = SpellingTableFromStored(key.ReadDword(L"TTable", 0));
   speller.Keypad = KoreanKeypadFromStored(key.ReadDword(L"KoreanKeypad", 0));
+  settings.Order = ListOrderFromStored(key.ReadDword(L"OrderByCalls", 0));
 
   std::memset(&settings.Keys, 0, sizeof settings.Keys);
   key.ReadBinary(L"KeyMap", settings.Keys.Bytes, sizeof settings.Keys.Bytes);

@@ -24,6 +24,8 @@ inline constexpr wchar_t kSettingsKeyPath[] = L"Software\\Vostarel";
 // registry, with defaults for what is missing or unreadable:
 // - Flag (exactly 4 bytes, REG_DWORD or REG_BINARY), else 0x7717B;
 // - TTable (same), 0 when missing or not 0..2;
+// - OrderByCalls (same): the people called most first when it holds 1, the
+//   stores' order otherwise;
 // - KeyMap and PosSize: zeroed, then the stored bytes when they fit (a
 //   shorter value leaves the rest zero, a longer one is not read);
 // - the commands from Menu0 upward when Menu0 holds text, otherwise the

@@ -8,11 +8,11 @@ bool SameLook(const RowLook& a, const RowLook& b) {
   return a.Right == b.Right && a.Height == b.Height && a.ShowIndex == b.ShowIndex &&
          a.ShowNumber == b.ShowNumber && a.HasEntry == b.HasEntry &&
          TextEquals(a.Name, b.Name) && TextEquals(a.Number, b.Number) &&
-         TextEquals(a.Label, b.Label);
+         TextEquals(a.Label, b.Label) && a.Marks == b.Marks;
 }
 
 RowLook LookOfRow(const ResultList& results, uint32_t index, int32_t right, int32_t height,
-                  bool showIndex, bool showNumber) {
+                  bool showIndex, bool showNumber, const RowMarking& marking) {
   RowLook look;
   look.Right = right;
   look.Height = height;
@@ -24,6 +24,9 @@ RowLook LookOfRow(const ResultList& results, uint32_t index, int32_t right, int3
   CopyText(look.Name, entry.DisplayName);
   CopyText(look.Number, RowNumberText(entry));
   RowLabelText(entry, look.Label);
+  if (marking.Speller != nullptr) {
+    look.Marks = MarksOf(entry, *marking.Speller, marking.Typed, marking.Flags);
+  }
   return look;
 }
 
@@ -38,11 +41,11 @@ void ShownRows::Record(uint32_t index, const RowLook& look) {
 }
 
 bool ShownRows::StillShows(uint32_t index, const ResultList& results, bool showIndex,
-                           bool showNumber) const {
+                           bool showNumber, const RowMarking& marking) const {
   if (index >= kRecordedRows || !recorded_[index]) return false;
   const RowLook& shown = rows_[index];
   return SameLook(shown, LookOfRow(results, index, shown.Right, shown.Height, showIndex,
-                                   showNumber));
+                                   showNumber, marking));
 }
 
 void ListScreen::Reset(int32_t columnWidth) {

@@ -10,13 +10,26 @@
 
 #include "contact_entry.h"
 #include "geometry.h"
+#include "match_marks.h"
 #include "row_layout.h"
 
 namespace vostarel {
 
+class NameSpeller;
+
+// What a row's marks are worked out from: the speller the stores were
+// spelled with, and the typed keys and search bits of the pass that listed
+// the rows. Without a speller no row is marked.
+struct RowMarking {
+  const NameSpeller* Speller = nullptr;
+  const char16_t* Typed = u"";
+  uint32_t Flags = 0;
+};
+
 // What drawing one row puts on the screen: the item's right edge and height
-// (which the row's columns are laid out from), the columns it shows and its
-// texts (the index text follows from the row's index). The selection
+// (which the row's columns are laid out from), the columns it shows, its
+// texts (the index text follows from the row's index) and what of them is
+// marked as having fitted the typed keys. The selection
 // highlight is not part of it: the list redraws the rows whose selection
 // changes by itself.
 struct RowLook {
@@ -28,14 +41,15 @@ struct RowLook {
   char16_t Name[kDisplayNameCapacity] = {};
   char16_t Number[kNumberCapacity] = {};
   char16_t Label[kRowLabelTextCapacity] = {};
+  MatchMarks Marks;
 };
 
 bool SameLook(const RowLook& a, const RowLook& b);
 
 // The look of row `index` of `results` drawn with the given right edge,
-// height and columns.
+// height and columns, marked as `marking` says.
 RowLook LookOfRow(const ResultList& results, uint32_t index, int32_t right, int32_t height,
-                  bool showIndex, bool showNumber);
+                  bool showIndex, bool showNumber, const RowMarking& marking = {});
 
 // What the first kRecordedRows rows show. Rows further down are not
 // recorded and count as showing something else, so they are always redrawn
@@ -48,8 +62,8 @@ class ShownRows {
   void Record(uint32_t index, const RowLook& look);
   // Whether row `index`, drawn now with the size it was last drawn with,
   // would show what it shows.
-  bool StillShows(uint32_t index, const ResultList& results, bool showIndex,
-                  bool showNumber) const;
+  bool StillShows(uint32_t index, const ResultList& results, bool showIndex, bool showNumber,
+                  const RowMarking& marking = {}) const;
 
  private:
   bool recorded_[kRecordedRows] = {};

@@ -3,8 +3,11 @@
 // cprog asks for each row once more, sending the dialer the WM_DRAWITEM the
 // list view itself would send, with a memory DC; while it does, the
 // import-table entries for user32's DrawTextW in every module of this
-// process point at a recorder that notes the texts drawn into that DC. The
-// entries are put back right after. This is
+// process point at a recorder that notes the texts drawn into that DC, with
+// the DC's text colour and the right edge of the rectangle of each. The
+// entries are put back right after. A column drawn in pieces (the name, the
+// number) is the pieces with the same right edge, in order; a piece drawn in
+// another colour than the row's label is marked. This is
 // cprog looking into its own process; the extension has no hook for it.
 #include "list_reader.h"
 
@@ -30,6 +33,8 @@ using DrawTextWFunction = int(WINAPI*)(HDC, LPCWSTR, int, LPRECT, UINT);
 struct DrawnText {
   std::wstring text;
   UINT format;
+  COLORREF colour;
+  LONG right;
 };
 
 DrawTextWFunction g_realDrawText = nullptr;
@@ -45,7 +50,8 @@ int WINAPI RecordingDrawText(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT
     return g_realDrawText(dc, text, length, rect, format);
   }
   if (text != nullptr) {
-    g_drawn->push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), format});
+    g_drawn->push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), format,
+                        GetTextColor(dc), rect != nullptr ? rect->right : 0});
   }
   return rect != nullptr && rect->bottom > rect->top ? rect->bottom - rect->top : 1;
 }
@@ -112,23 +118,46 @@ class DrawTextRecorder {
   std::vector<PatchedEntry> patched_;
 };
 
+// One text column of a row as its pieces came: the whole text, and the
+// units drawn in another colour than `plain`.
+struct Column {
+  std::wstring text;
+  std::vector<UnitRange> marks;
+
+  void Add(const DrawnText& piece, COLORREF plain) {
+    if (piece.colour != plain) AddUnitRange(marks, text.size(), text.size() + piece.text.size());
+    text += piece.text;
+  }
+};
+
 PrintedRow RowFrom(const std::vector<DrawnText>& drawn, bool selected) {
   PrintedRow row;
   row.selected = selected;
-  bool nameSeen = false;
+  COLORREF plain = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
   for (const DrawnText& d : drawn) {
-    const std::string text = ToUtf8(d.text);
+    if (d.format == kLabelFormat) plain = d.colour;
+  }
+  Column name;
+  Column number;
+  bool nameSeen = false;
+  LONG nameRight = 0;
+  for (const DrawnText& d : drawn) {
     if (d.format == kIndexFormat) {
-      row.index = text;
+      row.index = ToUtf8(d.text);
     } else if (d.format == kLabelFormat) {
-      row.label = text;
-    } else if (d.format == kTextFormat && !nameSeen) {
-      row.name = text;
+      row.label = ToUtf8(d.text);
+    } else if (d.format == kTextFormat && (!nameSeen || d.right == nameRight)) {
+      name.Add(d, plain);
       nameSeen = true;
+      nameRight = d.right;
     } else if (d.format == kTextFormat) {
-      row.number = text;
+      number.Add(d, plain);
     }
   }
+  row.name = ToUtf8(name.text);
+  row.nameMarks = name.marks;
+  row.number = ToUtf8(number.text);
+  row.numberMarks = number.marks;
   return row;
 }
 

@@ -86,6 +86,10 @@ uint32_t TranslateKey(const KeyMap& map, uint32_t code) {
   return code;
 }
 
+ListOrder ListOrderFromStored(uint32_t stored) {
+  return stored == 1 ? ListOrder::CalledMostFirst : ListOrder::Stores;
+}
+
 KoreanKeypad KoreanKeypadFromStored(uint32_t stored) {
   return stored <= static_cast<uint32_t>(KoreanKeypad::Off) ? static_cast<KoreanKeypad>(stored)
                                                             : KoreanKeypad::Cheonjiin;

@@ -61,6 +61,10 @@ uint32_t TranslateKey(const KeyMap& map, uint32_t code);
 // stored; anything else (negative numbers read as large unsigned ones) 0.
 int32_t SpellingTableFromStored(uint32_t stored);
 
+// The row order for the stored OrderByCalls number: 1 the people called
+// most first; anything else the stores' order.
+ListOrder ListOrderFromStored(uint32_t stored);
+
 // The Korean keypad for the stored KoreanKeypad number: 0 Cheonjiin,
 // 1 Naratgeul, 2 none as stored; anything else Cheonjiin, the default.
 KoreanKeypad KoreanKeypadFromStored(uint32_t stored);

@@ -103,6 +103,10 @@ struct Settings {
   KeyMap Keys;
   PosSize Placement;
   MenuCommand Commands[kMenuCommandCount];
+  // The order of the result rows (registry value OrderByCalls, a REG_DWORD:
+  // 1 lists the people called most first; missing, 0 or anything else keeps
+  // the stores' order). Changed by the General page, saved by the sheet.
+  ListOrder Order;
 };
 
 }  // namespace vostarel

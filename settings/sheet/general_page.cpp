@@ -1,5 +1,6 @@
-// The General page: one check box per option bit. The boxes are read into
-// the option word only when the sheet applies.
+// The General page: one check box per option bit, and one for the order of
+// the rows. The boxes are read into the settings only when the sheet
+// applies.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -74,6 +75,9 @@ void ApplyOptions(HWND page, Settings& settings) {
   }
   settings.Flags = flags;
   WriteFlag(flags);
+  // Written with the sheet's other choices when it closes with OK.
+  settings.Order = IsTicked(page, IDC_CALLED_MOST_FIRST) ? ListOrder::CalledMostFirst
+                                                         : ListOrder::Stores;
 }
 
 }  // namespace
@@ -84,6 +88,9 @@ INT_PTR CALLBACK GeneralPageProc(HWND page, UINT message, WPARAM wParam, LPARAM 
   switch (message) {
     case WM_INITDIALOG:
       ShowOptions(page, helper->Options.Flags);
+      if (helper->Options.Order == ListOrder::CalledMostFirst) {
+        CheckDlgButton(page, IDC_CALLED_MOST_FIRST, BST_CHECKED);
+      }
       return TRUE;
     case WM_COMMAND: {
       const int id = LOWORD(wParam);

@@ -22,6 +22,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "command_text.h"
 #include "dial_helper.h"
 
 namespace vostarel {
@@ -46,6 +47,17 @@ inline constexpr SheetChoice kSheetChoices[] = {
        helper.Index.Speller.Keypad = static_cast<KoreanKeypad>(value);
      },
      true},
+    // General page: the people called most first. The counts it orders by
+    // are made by the first pass that needs them, so the stores are not
+    // loaded again.
+    {L"OrderByCalls",
+     [](const DialHelper& helper) {
+       return int32_t{helper.Options.Order == ListOrder::CalledMostFirst};
+     },
+     [](DialHelper& helper, int32_t value) {
+       helper.Options.Order = ListOrderFromStored(static_cast<uint32_t>(value));
+     },
+     false},
 };
 inline constexpr size_t kSheetChoiceCount = sizeof kSheetChoices / sizeof kSheetChoices[0];
 

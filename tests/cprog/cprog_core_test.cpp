@@ -183,12 +183,16 @@ TEST(PrintedStateTest, ListLinesAppearOnlyWithAListAndRowsKeepEmptyColumns) {
   state.listExpanded = true;
   state.listPlace = "0 0 240 320";
   state.listRowDraws = 3;
-  state.rows = {{true, "1", "Kim", "", "S"}, {false, "", "Lee", "1222", "S"}};
+  state.rows = {{true, "1", "Kim", "", "S", {}, {}}, {false, "", "Lee", "1222", "S", {}, {}}};
+  AddUnitRange(state.rows[1].nameMarks, 0, 1);
+  AddUnitRange(state.rows[1].numberMarks, 0, 1);
+  AddUnitRange(state.rows[1].numberMarks, 1, 2);  // joined to the one before
+  AddUnitRange(state.rows[1].numberMarks, 3, 4);
   state.menus = {{"20102\tA", "-"}};
   state.boxes = {"Vostarel\tdone"};
   EXPECT_EQ(FormatPrintedState(state),
             "number: \nlist: visible\nexpanded: yes\nplace: 0 0 240 320\nrow-draws: 3\n"
-            "row: *\t1\tKim\t\tS\nrow: -\t\tLee\t1222\tS\n"
+            "row: *\t1\tKim\t\tS\nmarks: \t\nrow: -\t\tLee\t1222\tS\nmarks: 0-1\t0-2,3-4\n"
             "softkey: \nsoftkey-presses: 0\nhistory-opens: 0\n"
             "menu: 20102\tA\nmenu: -\nmenu-end\nbox: Vostarel\tdone\n");
 }

@@ -5,7 +5,10 @@
 // them, after row commands changed selections and moved numbers: no crash,
 // no write past a record field, and exactly the result of matching every
 // entry in full (the filter skips entries by their digests and leaves
-// selections it would not change unwritten).
+// selections it would not change unwritten). Bit 0x8000 of the fuzzed
+// option word (a bit the filter does not read) lists the entries the call
+// log holds most first, compared with the literal order of that too. Each
+// listed row's marks stay within its name and number.
 //
 // Seeds (corpus/filter_stores_fuzz/, in the input layout read below, texts
 // from the alphabet): cut_at_999.bin fills the address book and the SIM
@@ -25,6 +28,7 @@
 #include "filter.h"
 #include "fuzz_input.h"
 #include "literal_filter.h"
+#include "match_marks.h"
 #include "name_lattice.h"
 
 namespace {
@@ -117,10 +121,23 @@ void CheckAlternates(const ContactEntry& entry) {
   if (at >= kNameAlternatesCapacity) std::abort();
 }
 
+// No mark past the end of the text it marks.
+void CheckMarks(const ContactIndex& index, const char16_t* typed, uint32_t flags) {
+  for (uint32_t i = 0; i < index.Results.Count && i < 64; ++i) {
+    const ContactEntry& entry = *index.Results.Items[i];
+    const MatchMarks marks = MarksOf(entry, index.Speller, typed, flags);
+    const size_t name = std::char_traits<char16_t>::length(entry.DisplayName);
+    const size_t number = std::char_traits<char16_t>::length(entry.Numbers[entry.SelectedNumber].Number);
+    if (name < 32 && (marks.Name >> name) != 0) std::abort();
+    if (number < 32 && (marks.Number >> number) != 0) std::abort();
+  }
+}
+
 void CheckPassAgainstLiteral(ContactIndex& index, const char16_t* typed, uint32_t flags) {
   const std::vector<const ContactStore*> stores = {&index.AddressBook, &index.Sim, &index.CallLog};
-  const auto expected = testing::LiteralFilterStores(stores, typed, flags);
-  FilterStores(index, typed, flags);
+  const bool calledFirst = (flags & 0x8000) != 0;
+  const auto expected = testing::LiteralFilterStores(stores, typed, flags, calledFirst);
+  FilterStores(index, typed, flags, calledFirst ? ListOrder::CalledMostFirst : ListOrder::Stores);
   if (index.Results.Count != expected.listed.size()) std::abort();
   for (uint32_t i = 0; i < index.Results.Count; ++i) {
     if (index.Results.Items[i] != expected.listed[i]) std::abort();
@@ -133,6 +150,7 @@ void CheckPassAgainstLiteral(ContactIndex& index, const char16_t* typed, uint32_
       std::abort();
     }
   }
+  CheckMarks(index, typed, flags);
 }
 
 }  // namespace

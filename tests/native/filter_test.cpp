@@ -173,7 +173,10 @@ namespace {
 // option word, as a user does, while row commands move numbers to the front
 // and change the selections of listed entries between passes. Every pass
 // must list the entries that matching every entry in full lists, in the same
-// order, and leave every entry's selected number as that would.
+// order, and leave every entry's selected number as that would. Every other
+// round lists the entries called most first: its call log calls the same
+// numbers again and calls the contacts' numbers, as written or as dialled at
+// home, and each entry's calls are counted number by number.
 TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
   std::mt19937 rng(4242);
   // Names mix Latin, ideographs (单 has a surname reading) and Hangul (김 and
@@ -200,6 +203,7 @@ TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
     index.AddressBook.Reset(perStore);
     index.Sim.Reset(perStore);
     index.CallLog.Reset(perStore);
+    std::u16string lastLogged;
     for (uint32_t i = 0; i < perStore; ++i) {
       std::u16string numbers[8];
       ContactNumbers given{};
@@ -210,7 +214,14 @@ TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
       }
       AddContact(index, int32_t(i), given, pick(nameUnits, 12).c_str());
       AddSimEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
-      AddCallLogEntry(index, pick(nameUnits, 12).c_str(), pick(numberUnits, 8).c_str());
+      std::u16string logged = pick(numberUnits, 8);
+      const uint32_t choice = below(6);
+      if (choice == 0 && !lastLogged.empty()) logged = lastLogged;  // called again
+      if (choice == 1) logged = numbers[0];                           // a contact's number
+      if (choice == 2 && numbers[1].size() > 1) logged = u"+82 " + numbers[1].substr(1);
+      if (choice == 3 && numbers[2].rfind(u"+82 ", 0) == 0) logged = u"0" + numbers[2].substr(4);
+      lastLogged = logged;
+      AddCallLogEntry(index, pick(nameUnits, 12).c_str(), logged.c_str());
     }
     const std::vector<const ContactStore*> stores = {&index.AddressBook, &index.Sim,
                                                      &index.CallLog};
@@ -223,14 +234,16 @@ TEST(FilterDigests, EveryPassIsIdenticalToMatchingEveryEntryInFull) {
     }
     const std::u16string typed = pick(typedUnits, 8);
     const uint32_t flags = large ? 0x770 : rng() & 0x770;
+    const ListOrder order = round % 2 == 1 ? ListOrder::CalledMostFirst : ListOrder::Stores;
 
     for (size_t keys = 0; keys <= typed.size(); ++keys) {
       const std::u16string sofar = typed.substr(0, keys);
       for (uint32_t i = 0; i < index.Results.Count; ++i) {
         if (below(8) == 0) index.Results.Items[i]->SelectedNumber = someSelections[below(4)];
       }
-      const auto expected = testing::LiteralFilterStores(stores, sofar.c_str(), flags);
-      FilterStores(index, sofar.c_str(), flags);
+      const auto expected = testing::LiteralFilterStores(stores, sofar.c_str(), flags,
+                                                         order == ListOrder::CalledMostFirst);
+      FilterStores(index, sofar.c_str(), flags, order);
 
       std::string pass = "round " + std::to_string(round) + ", flags " + std::to_string(flags) +
                          ", typed ";

@@ -2,7 +2,9 @@
 // redraws a row only when drawing it now would show something else.
 #include <gtest/gtest.h>
 
+#include "filter.h"
 #include "list_screen.h"
+#include "name_speller.h"
 #include "overlay_test_entries.h"
 
 namespace vostarel {
@@ -63,6 +65,21 @@ TEST(OverlayListScreen, TheRowSizeIsPartOfWhatARowShows) {
   EXPECT_TRUE(SameLook(drawn, LookOfRow(results, 0, 240, 20, false, true)));
   EXPECT_FALSE(SameLook(drawn, LookOfRow(results, 0, 260, 20, false, true)));
   EXPECT_FALSE(SameLook(drawn, LookOfRow(results, 0, 240, 24, false, true)));
+}
+
+// A further key that keeps the same rows listed still changes what they mark.
+TEST(OverlayListScreen, WhatARowMarksIsPartOfWhatItShows) {
+  ContactEntry kim = testing::MakeEntry(u"Kim", {{u"휴대폰", u"010-1"}});
+  ResultList results;
+  results.Count = 1;
+  results.Items[0] = &kim;
+  const NameSpeller speller;
+  const RowMarking typed01{&speller, u"01", SearchBits::kDefault};
+  const RowMarking typed010{&speller, u"010", SearchBits::kDefault};
+  ShownRows shown;
+  shown.Record(0, LookOfRow(results, 0, 240, 20, false, true, typed01));
+  EXPECT_TRUE(shown.StillShows(0, results, false, true, typed01));
+  EXPECT_FALSE(shown.StillShows(0, results, false, true, typed010));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "overlay_test_entries.h"
 #include "row_layout.h"
+#include "row_marks.h"
 
 namespace vostarel {
 namespace {
@@ -67,6 +68,29 @@ TEST(OverlayRowLayout, SelectedSlotGivesTheNumberAndTheLabelsFirstUnit) {
     RowLabelText(entry, label);
     EXPECT_EQ(std::u16string(label), shown[k][0]) << selections[k];
     EXPECT_EQ(std::u16string(RowNumberText(entry)), shown[k][1]) << selections[k];
+  }
+}
+
+// Marked text must read on a plain row and on the selected row's
+// highlight, in the colours Wine gives them and in the classic and dark
+// schemes, and stand apart from the row's plain text.
+TEST(OverlayRowLayout, MarkedTextReadsOnEveryRowBackground) {
+  struct Scheme {
+    const char* name;
+    Rgb background;
+    Rgb text;
+  };
+  const Scheme schemes[] = {
+      {"window", MakeRgb(255, 255, 255), MakeRgb(0, 0, 0)},
+      {"Wine highlight", MakeRgb(0, 120, 215), MakeRgb(255, 255, 255)},
+      {"classic highlight", MakeRgb(10, 36, 106), MakeRgb(255, 255, 255)},
+      {"dark window", MakeRgb(32, 32, 32), MakeRgb(230, 230, 230)},
+      {"grey face", MakeRgb(192, 192, 192), MakeRgb(0, 0, 0)},
+  };
+  for (const Scheme& scheme : schemes) {
+    const Rgb mark = MarkColour(scheme.background, scheme.text);
+    EXPECT_GE(ContrastRatio(mark, scheme.background), 3.0) << scheme.name << " " << std::hex << mark;
+    EXPECT_GE(ContrastRatio(mark, scheme.text), 1.2) << scheme.name << " " << std::hex << mark;
   }
 }
 

@@ -1,7 +1,8 @@
 // What the result list shows on the screen after keys that redraw only some
-// of its rows is what drawing all of it anew shows: the pixels of the list
-// are read off the screen once the keys have played, then again after the
-// whole list was made to repaint.
+// of its rows is what drawing all of it anew shows, and nothing of the
+// dialer paints over it: the pixels of the list are read off the screen
+// once the keys have played, then again after the whole list was made to
+// repaint.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -110,6 +111,57 @@ TEST_F(ListScreenTest, TheScreenShowsWhatDrawingTheWholeListShows) {
         << "first pixel line of the list that a full redraw changed";
     cprog.Quit(dialer);
     cprog.Finish();
+  }
+}
+
+// The expanded list covers the whole dialer, its number field included:
+// typing, deleting and pasting change the field under it, and the field
+// must not paint over the list. In each phone version, on a 240 x 320 phone
+// at 96 dpi and on a 480 x 640 one at 192 dpi (cprog reads the resolution
+// when it starts).
+TEST(ExpandedListTest, TheNumberFieldNeverPaintsOverTheExpandedList) {
+  // Twelve entries fit "54" and "546", more than the list shows.
+  std::string sim = "250\n";
+  for (int i = 1; i <= 12; ++i) {
+    sim += std::to_string(i) + "\tName " + std::to_string(i) + "\t546" + std::to_string(i) + "\n";
+  }
+  struct Phone {
+    const char* resize;
+    DWORD dpi;
+  };
+  for (const Phone phone : {Phone{"{RESIZE:240,320}", 96}, Phone{"{RESIZE:480,640}", 192}}) {
+    cprog_test::ScopedRegistryValue resolution(HKEY_CURRENT_USER, L"Control Panel\\Desktop",
+                                               L"LogPixels");
+    // The fonts' note of the resolution they were set up for comes back
+    // with this scope, so the next program need not set them up again.
+    cprog_test::ScopedRegistryValue fontNote(HKEY_CURRENT_USER, L"Software\\Wine\\Fonts",
+                                             L"LogPixels");
+    resolution.SetDword(phone.dpi);
+    for (const VersionMode mode : {VersionMode::kNt40, VersionMode::kWinXp, VersionMode::kWin2003}) {
+      SCOPED_TRACE(ModeName(mode) + " at " + std::to_string(phone.dpi) + " dpi");
+      OverlayRun run(mode);
+      run.WriteDeviceFile(L"sim.txt", sim);
+      cprog_test::CprogProcess cprog(L"--input", cprog_test::CprogProcess::Input::kPiped);
+      HWND dialer = cprog.WaitForDialer();
+      ASSERT_NE(dialer, nullptr);
+      ASSERT_NE(cprog.Ask(std::string(phone.resize) + "54{SOFTKEY}").find("expanded: yes"),
+                std::string::npos);
+      for (const char* keys : {"6", "{BACK}", "{PASTE:6}"}) {
+        SCOPED_TRACE(keys);
+        ASSERT_NE(cprog.Ask(keys).find("expanded: yes"), std::string::npos);
+        HWND list = GetDlgItem(dialer, 43295);
+        ASSERT_NE(list, nullptr);
+        LONG width = 0;
+        const Pixels afterKeys = SettledScreen(dialer, list, width);
+        ASSERT_FALSE(afterKeys.empty());
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        const Pixels redrawn = SettledScreen(dialer, list, width);
+        EXPECT_EQ(FirstDifferentLine(afterKeys, redrawn, width), -1)
+            << "first pixel line of the list that a full redraw changed";
+      }
+      cprog.CloseInput();
+      cprog.Finish();
+    }
   }
 }
 

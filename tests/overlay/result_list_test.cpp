@@ -83,28 +83,31 @@ TEST_P(ResultListTest, ADestroyedListComesBackWithTheNextKey) {
   EXPECT_EQ(p.All("row").size(), 2u) << p.Text();
 }
 
-// Kim (111, and 122 at home), Lee 1222 and Park 1211: "1", "1*" and "12" list
-// the three in that order, and only Kim's row changes, to his home number
-// for "12". The count stays, so no scroll bar comes or goes.
+// Kim (921, and 9265 at home) and the SIM's 王一, 王二 and 王三 (wangyi,
+// wanger, wangsan): "92" lists the four in that order, Kim by his number, the
+// others by 王's spelling. A "+" pasted after it changes nothing the rows
+// show; "926" changes only Kim's row, to his home number, while the others
+// still mark 王. The count stays, so no scroll bar comes or goes.
 TEST_P(ResultListTest, AKeyRedrawsOnlyTheRowsItChanges) {
   ASSERT_EQ(RegisterAddressBook(), 0) << "regsvr32 pimstore.dll";
   run_.WriteDeviceFile(L"contacts.vcf",
-                       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Kim\r\nTEL;TYPE=CELL:111\r\n"
-                       "TEL;TYPE=HOME:122\r\nEND:VCARD\r\n");
-  run_.WriteDeviceFile(L"sim.txt", "250\n1\tLee\t1222\n2\tPark\t1211\n");
-  const Printed first = run_.Run(L"1");
+                       "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Kim\r\nTEL;TYPE=CELL:921\r\n"
+                       "TEL;TYPE=HOME:9265\r\nEND:VCARD\r\n");
+  run_.WriteDeviceFile(L"sim.txt", "250\n1\t王一\t111\n2\t王二\t112\n3\t王三\t113\n");
+  const Printed first = run_.Run(L"92");
   const std::vector<std::string> firstRows = first.All("row");
-  ASSERT_EQ(firstRows.size(), 3u) << first.Text();
+  ASSERT_EQ(firstRows.size(), 4u) << first.Text();
+  EXPECT_EQ(first.All("marks")[1], "0-1\t") << first.Text();
   const int drawn = std::stoi(first.Value("row-draws"));
   EXPECT_GE(drawn, 2) << "the rows in view\n" << first.Text();
 
-  Printed p = run_.Run(L"1*");
+  Printed p = run_.Run(L"92{PASTE:+}");
   EXPECT_EQ(p.All("row"), firstRows) << p.Text();
   EXPECT_EQ(std::stoi(p.Value("row-draws")), drawn) << "same rows: none drawn again\n" << p.Text();
 
-  p = run_.Run(L"12");
+  p = run_.Run(L"926");
   const std::vector<std::string> rows = p.All("row");
-  ASSERT_EQ(rows.size(), 3u) << p.Text();
+  ASSERT_EQ(rows.size(), 4u) << p.Text();
   EXPECT_NE(rows[0], firstRows[0]) << p.Text();
   EXPECT_EQ(std::vector<std::string>(rows.begin() + 1, rows.end()),
             std::vector<std::string>(firstRows.begin() + 1, firstRows.end()))
@@ -218,6 +221,47 @@ INSTANTIATE_TEST_SUITE_P(Modes, ResultListTest,
                          ::testing::Values(VersionMode::kNt40, VersionMode::kWinXp,
                                            VersionMode::kWin2003),
                          [](const auto& info) { return ModeName(info.param); });
+
+// The option to list the people called most first, off unless the value
+// OrderByCalls holds 1. The call log calls Cho three times, twice as
+// 010-1000-0003 and once as 010 1000 0003 (his +82 number dialled at home),
+// and Bob once; the log's own entries count their calls as the contacts
+// with their numbers do, and ties keep the stores' order.
+TEST(ListOrderTest, ThePeopleCalledMostComeFirstWhenTheOptionIsOn) {
+  ASSERT_EQ(RegisterAddressBook(), 0) << "regsvr32 pimstore.dll";
+  OverlayRun run(VersionMode::kWin2003);
+  run.WriteDeviceFile(L"contacts.vcf",
+                      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nTEL;TYPE=CELL:010-1000-0001\r\nEND:VCARD\r\n"
+                      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Bob\r\nTEL;TYPE=CELL:010-1000-0002\r\nEND:VCARD\r\n"
+                      "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Cho\r\nTEL;TYPE=CELL:+82 10-1000-0003\r\nEND:VCARD\r\n");
+  run.WriteDeviceFile(L"calllog.txt",
+                      "010-1000-0003\t\n010 1000 0003\t\n010-1000-0002\t\n010-1000-0003\t\n");
+  // Name and number of each row.
+  const auto listed = [&run] {
+    const Printed p = run.Run(L"0101000");
+    std::vector<std::string> rows;
+    for (const std::string& row : p.All("row")) {
+      const size_t name = row.find('\t', row.find('\t') + 1) + 1;
+      const size_t label = row.rfind('\t');
+      rows.push_back(row.substr(name, label - name));
+    }
+    return rows;
+  };
+  const std::string unnamed = "이름 없음";
+  const std::vector<std::string> storeOrder = {
+      "Ann\t010-1000-0001", "Bob\t010-1000-0002", "Cho\t+82 10-1000-0003",
+      unnamed + "\t010-1000-0003", unnamed + "\t010 1000 0003", unnamed + "\t010-1000-0002"};
+  EXPECT_EQ(listed(), storeOrder);
+
+  cprog_test::ScopedRegistryValue order(HKEY_CURRENT_USER, L"Software\\Vostarel", L"OrderByCalls");
+  order.SetDword(2);  // not 1: the stores' order
+  EXPECT_EQ(listed(), storeOrder);
+  order.SetDword(1);
+  EXPECT_EQ(listed(), (std::vector<std::string>{
+                          "Cho\t+82 10-1000-0003", unnamed + "\t010-1000-0003",
+                          unnamed + "\t010 1000 0003", "Bob\t010-1000-0002",
+                          unnamed + "\t010-1000-0002", "Ann\t010-1000-0001"}));
+}
 
 }  // namespace
 }  // namespace overlay_test

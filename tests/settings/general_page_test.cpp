@@ -24,9 +24,11 @@ TEST_F(GeneralPageTest, BoxesShowTheOptionWordAndAnywhereBoxesFollowTheirSearchB
   Helper().Options.Flags = SettingsFlags::kOverlayOn | SettingsFlags::kSpelledNameAnywhere |
                            SettingsFlags::kMatchInitials | SettingsFlags::kChainedExtension |
                            SettingsFlags::kLoadSim;
+  Helper().Options.Order = ListOrder::CalledMostFirst;
   RunSheet(kGeneralPage, [](HWND sheet) {
     HWND page = CurrentPage(sheet);
     EXPECT_TRUE(IsChecked(page, IDC_OVERLAY_ON));
+    EXPECT_TRUE(IsChecked(page, IDC_CALLED_MOST_FIRST));
     EXPECT_TRUE(IsChecked(page, IDC_CHAINED_EXTENSION));
     EXPECT_TRUE(IsChecked(page, IDC_LOAD_SIM));
     EXPECT_FALSE(IsChecked(page, IDC_LOAD_CALL_LOG));
@@ -58,8 +60,14 @@ TEST_F(GeneralPageTest, OkSavesEveryBoxDisabledOnesIncludedAndKeepsBitsWithoutAB
     EXPECT_TRUE(IsChecked(page, IDC_SPELLED_NAME_ANYWHERE));
     Click(page, IDC_OVERLAY_ON);         // off
     Click(page, IDC_NUMBER_ANYWHERE);    // on
+    EXPECT_FALSE(IsChecked(page, IDC_CALLED_MOST_FIRST));
+    Click(page, IDC_CALLED_MOST_FIRST);  // the people called most first
     PressOk(sheet);
   });
+  EXPECT_EQ(Helper().Options.Order, ListOrder::CalledMostFirst);
+  DWORD order = 0;
+  ASSERT_TRUE(ReadDword(L"OrderByCalls", &order));
+  EXPECT_EQ(order, 1u);
   const uint32_t expected = (start & ~(SettingsFlags::kMatchSpelledName | SettingsFlags::kOverlayOn)) |
                             SettingsFlags::kNumberAnywhere;
   EXPECT_EQ(Helper().Options.Flags, expected);
@@ -77,11 +85,14 @@ TEST_F(GeneralPageTest, CancelSavesNothingButALoadBoxClickStillReloadsTheStores)
     Click(page, IDC_LOAD_SIM);
     Click(page, IDC_LOAD_SIM);  // back as it was
     Click(page, IDC_OVERLAY_ON);
+    Click(page, IDC_CALLED_MOST_FIRST);
     PressCancel(sheet);
   });
   EXPECT_EQ(Helper().Options.Flags, SettingsFlags::kDefault);
+  EXPECT_EQ(Helper().Options.Order, ListOrder::Stores);
   DWORD stored = 0;
   EXPECT_FALSE(ReadDword(L"Flag", &stored)) << "Cancel wrote Flag " << stored;
+  EXPECT_FALSE(ReadDword(L"OrderByCalls", &stored)) << "Cancel wrote OrderByCalls " << stored;
   EXPECT_EQ(Helper().Index.AddressBook.Count(), 1u) << "the stores were not reloaded";
 }
 

@@ -161,6 +161,7 @@ TEST_F(SettingsStoreTest, NoKeyIsCreatedEmptyAndEveryDefaultIsUsed) {
 
   EXPECT_EQ(Loaded().Flags, 0x7717Bu);
   EXPECT_EQ(speller_.TTable, 0);
+  EXPECT_EQ(Loaded().Order, ListOrder::Stores);
   EXPECT_EQ(Raw(Loaded().Keys.Bytes, kKeyMapBytes), Bytes(kKeyMapBytes, 0));
   for (int32_t value : Loaded().Placement.Values) EXPECT_EQ(value, 0);
   EXPECT_EQ(Loaded().RowHeight, GetSystemMetrics(SM_CYSMICON) + 4);
@@ -174,9 +175,14 @@ TEST_F(SettingsStoreTest, NoKeyIsCreatedEmptyAndEveryDefaultIsUsed) {
 TEST_F(SettingsStoreTest, NumbersAreReadWithTheirRangeAndSizeRules) {
   Set(L"Flag", Dword(0), REG_DWORD);
   Set(L"TTable", Dword(2), REG_BINARY);
+  Set(L"OrderByCalls", Dword(1), REG_DWORD);
   Load();
   EXPECT_EQ(Loaded().Flags, 0u);
   EXPECT_EQ(speller_.TTable, 2);
+  EXPECT_EQ(Loaded().Order, ListOrder::CalledMostFirst);
+  Set(L"OrderByCalls", Dword(2), REG_DWORD);
+  Load();
+  EXPECT_EQ(Loaded().Order, ListOrder::Stores) << "only 1 orders by calls";
 
   for (DWORD stored : {3u, 0xFFFFFFFFu}) {
     Set(L"TTable", Dword(stored), REG_DWORD);
@@ -192,7 +198,9 @@ TEST_F(SettingsStoreTest, NumbersAreReadWithTheirRangeAndSizeRules) {
   for (const auto& [type, bytes] : malformed) {
     Set(L"Flag", bytes, type);
     Set(L"TTable", bytes, type);
+    Set(L"OrderByCalls", bytes, type);
     Load();
+    EXPECT_EQ(Loaded().Order, ListOrder::Stores) << "type " << type << ", " << bytes.size() << " bytes";
     EXPECT_EQ(Loaded().Flags, 0x7717Bu) << "type " << type << ", " << bytes.size() << " bytes";
     EXPECT_EQ(speller_.TTable, 0) << "type " << type << ", " << bytes.size() << " bytes";
   }

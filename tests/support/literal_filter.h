@@ -18,8 +18,13 @@ struct LiteralPass {
   std::vector<const ContactEntry*> listed;
 };
 
+// With `calledMostFirst`, the entries the call log (the last store) holds
+// are examined and listed first, most called first, ties in store order,
+// then the others in store order; an entry's calls are worked out here,
+// number by number, from the log entries' LogRecords.
 LiteralPass LiteralFilterStores(const std::vector<const ContactStore*>& stores,
-                                const char16_t* typed, uint32_t flags);
+                                const char16_t* typed, uint32_t flags,
+                                bool calledMostFirst = false);
 
 // The stores' selected numbers now, in store order.
 std::vector<int32_t> SelectedNumbers(const std::vector<const ContactStore*>& stores);

@@ -36,6 +36,11 @@ expect "full spelled name of an ideograph name" $'1\t王小明\t010-1234-5678\t�
 expect "number prefix across all three stores" \
   $'1\t王小明\t010-1234-5678\t휴대폰\n2\tSim Kim\t0109998888\tSIM\n3\t이름 없음\t0107776666\tSIM\n4\tLast\t0105554444\tSIM\n5\tAnn\t0101112222\t통화 기록\n6\t이름 없음\t0103334444\t통화 기록' \
   "$search" "$dev" 010
+expect "the people called most first: 0101112222 twice, 0103334444 once" \
+  $'1\tAnn\t0101112222\t통화 기록\n2\t이름 없음\t0103334444\t통화 기록\n3\t王小明\t010-1234-5678\t휴대폰\n4\tSim Kim\t0109998888\tSIM\n5\t이름 없음\t0107776666\tSIM\n6\tLast\t0105554444\tSIM' \
+  "$search" "$dev" 010 --order-by-calls
+expect "every match in the same order" "$("$search" "$dev" 010 --order-by-calls)" \
+  "$search" "$dev" 010 --order-by-calls --all
 expect "the call log keeps the first record of a number" \
   $'1\tAnn\t0101112222\t통화 기록' "$search" "$dev" 0101112
 expect "hash finds call-log entries" $'1\tAnn\t0101112222\t통화 기록\n2\t이름 없음\t0103334444\t통화 기록' \

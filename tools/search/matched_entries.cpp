@@ -1,5 +1,6 @@
 #include "matched_entries.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -112,17 +113,23 @@ bool ApplyFrontMove(ContactIndex& index, const FrontMove& move) {
 }
 
 std::vector<MatchedEntry> MatchEntries(ContactIndex& index, const char16_t* typed, uint32_t flags,
-                                       bool all) {
+                                       bool all, ListOrder order) {
   std::vector<MatchedEntry> matched;
   if (!all) {
-    FilterStores(index, typed, flags);
+    FilterStores(index, typed, flags, order);
     for (uint32_t i = 0; i < index.Results.Count; ++i) {
       if (auto located = Locate(index, index.Results.Items[i])) matched.push_back(*located);
     }
     return matched;
   }
   if (typed == nullptr || typed[0] == 0) return matched;
+  if (order == ListOrder::CalledMostFirst) UpdateCallCounts(index);
   for (const NamedStore& named : Stores(index)) MatchAll(named, typed, flags, matched);
+  if (order == ListOrder::CalledMostFirst) {
+    std::stable_sort(matched.begin(), matched.end(), [](const MatchedEntry& a, const MatchedEntry& b) {
+      return a.Entry.CallCount > b.Entry.CallCount;
+    });
+  }
   return matched;
 }
 

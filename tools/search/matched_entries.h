@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "contact_index.h"
+#include "filter.h"
 
 namespace vostarel::cli {
 
@@ -39,9 +40,10 @@ struct MatchedEntry {
 };
 
 // The entries that the typed keys (already cleaned) match under `flags`, in
-// list order: the library's list, at most 999, or with `all` every entry
-// that matches, as a list without that cap would hold them.
+// list order (`order`, as the General page's option chooses): the library's
+// list, at most 999, or with `all` every entry that matches, as a list
+// without that cap would hold them.
 std::vector<MatchedEntry> MatchEntries(ContactIndex& index, const char16_t* typed, uint32_t flags,
-                                       bool all);
+                                       bool all, ListOrder order = ListOrder::Stores);
 
 }  // namespace vostarel::cli

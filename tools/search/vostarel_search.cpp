@@ -1,5 +1,6 @@
 // vostarel-search DEVICE_DIR TYPED [--flags HEX] [--table N] [--keypad KEYPAD]
 //                 [--dict FILE] [--front STORE:INDEX:SLOT]... [--all] [--entries]
+//                 [--order-by-calls]
 //
 // Loads a device data folder (contacts.vcf, sim.txt, calllog.txt) the way the
 // library loads the phone's address book, SIM and call log, filters it with
@@ -14,6 +15,9 @@
 //            entry INDEX (from 0) of STORE (book, sim or log) to the front,
 //            as a row command that used it does; in the order given
 // --all      lists every matching entry, not only the first 999
+// --order-by-calls  lists the people called most first, as the General
+//            page's option does: by how often the call log holds their
+//            numbers, ties in store order
 // --entries  adds to each row: TAB, store, TAB, index in the store, TAB,
 //            selected slot, TAB, the form that fitted (number, initials, name,
 //            national, other-initials, other-name, keypad), then TAB, label,
@@ -47,7 +51,7 @@ using namespace vostarel;
 constexpr int kUsageError = 2;
 constexpr char kUsage[] =
     "usage: vostarel-search DEVICE_DIR TYPED [--flags HEX] [--table N] [--keypad KEYPAD] "
-    "[--dict FILE] [--front STORE:INDEX:SLOT]... [--all] [--entries]";
+    "[--dict FILE] [--front STORE:INDEX:SLOT]... [--all] [--entries] [--order-by-calls]";
 
 int Fail(const std::string& message) {
   std::fprintf(stderr, "vostarel-search: %s\n", message.c_str());
@@ -138,6 +142,7 @@ int main(int argc, char** argv) {
   NameSpeller speller;
   bool all = false;
   bool entries = false;
+  ListOrder order = ListOrder::Stores;
   for (int i = 1; i < argc; ++i) {
     const std::string option = argv[i];
     if (cli::IsSpellingOption(option)) {
@@ -161,6 +166,8 @@ int main(int argc, char** argv) {
       all = true;
     } else if (option == "--entries") {
       entries = true;
+    } else if (option == "--order-by-calls") {
+      order = ListOrder::CalledMostFirst;
     } else if (argv[i][0] == '-' && argv[i][1] == '-') {
       return Fail(std::string("unknown option '") + argv[i] + "'");
     } else {
@@ -214,7 +221,7 @@ int main(int argc, char** argv) {
                   std::to_string(move.Index) + " with a slot " + std::to_string(move.Slot));
     }
   }
-  const std::vector<cli::MatchedEntry> matched = cli::MatchEntries(index, typed, flags, all);
+  const std::vector<cli::MatchedEntry> matched = cli::MatchEntries(index, typed, flags, all, order);
   for (size_t i = 0; i < matched.size(); ++i) PrintRow(i + 1, matched[i], typed, flags, entries);
   return 0;
 }

@@ -2,6 +2,28 @@
 
 namespace vostarel::cprog {
 
+namespace {
+
+std::string FormatRanges(const std::vector<UnitRange>& ranges) {
+  std::string out;
+  for (const UnitRange& range : ranges) {
+    if (!out.empty()) out += ",";
+    out += std::to_string(range.begin) + "-" + std::to_string(range.end);
+  }
+  return out;
+}
+
+}  // namespace
+
+void AddUnitRange(std::vector<UnitRange>& ranges, std::size_t begin, std::size_t end) {
+  if (begin >= end) return;
+  if (!ranges.empty() && ranges.back().end == begin) {
+    ranges.back().end = end;
+    return;
+  }
+  ranges.push_back({begin, end});
+}
+
 std::string FormatPrintedState(const PrintedState& state) {
   static constexpr const char* kListNames[] = {"absent", "hidden", "visible"};
   std::string out;
@@ -15,6 +37,7 @@ std::string FormatPrintedState(const PrintedState& state) {
   for (const PrintedRow& row : state.rows) {
     out += std::string("row: ") + (row.selected ? "*" : "-") + "\t" + row.index + "\t" + row.name +
            "\t" + row.number + "\t" + row.label + "\n";
+    out += "marks: " + FormatRanges(row.nameMarks) + "\t" + FormatRanges(row.numberMarks) + "\n";
   }
   out += "softkey: " + state.softKeyCaption + "\n";
   out += "softkey-presses: " + std::to_string(state.softKeyPresses) + "\n";

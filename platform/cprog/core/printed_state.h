@@ -11,6 +11,12 @@
 //                              extension draws it; MARK is "*" for the
 //                              selected row, "-" otherwise; a column the row
 //                              does not draw is empty
+//   marks: NAME<TAB>NUMBER     right after each row line: the units of the
+//                              row's name and number drawn in a mark colour
+//                              (another colour than the row's label), as
+//                              comma-separated half-open ranges of UTF-16
+//                              units, "B-E" for units B to E - 1; empty
+//                              when nothing is marked
 //   softkey: CAPTION           the relabelled soft key's caption
 //   softkey-presses: N         soft-key commands that reached the dialer itself
 //   history-opens: N           call-history commands that reached the dialer
@@ -38,6 +44,7 @@
 // Platform-free.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -47,13 +54,27 @@ namespace vostarel::cprog {
 
 enum class ListState { kAbsent, kHidden, kVisible };
 
-// One row as drawn, UTF-8 texts.
+// Units [begin, end) of a row's text.
+struct UnitRange {
+  std::size_t begin = 0;
+  std::size_t end = 0;
+  bool operator==(const UnitRange&) const = default;
+};
+
+// Adds [begin, end) to `ranges` (kept in order), joined to the last range
+// when it starts where that one ends.
+void AddUnitRange(std::vector<UnitRange>& ranges, std::size_t begin, std::size_t end);
+
+// One row as drawn, UTF-8 texts, and the units of its name and number that
+// were drawn marked.
 struct PrintedRow {
   bool selected = false;
   std::string index;
   std::string name;
   std::string number;
   std::string label;
+  std::vector<UnitRange> nameMarks;
+  std::vector<UnitRange> numberMarks;
 };
 
 // What the stand-in platform reports, for --input (see above).
