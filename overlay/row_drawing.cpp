@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "dial_helper.h"
+#include "dialer_window_state.h"
 #include "row_marks.h"
 #include "text.h"
 #include "win_text.h"
