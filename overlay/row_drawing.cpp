@@ -40,8 +40,9 @@ COLORREF ListBackground(HWND list) {
 // other run by its extent, which costs far less.
 int RunWidth(HDC dc, const wchar_t* text, int length, UINT format) {
   if ((format & DT_NOPREFIX) != 0 || std::find(text, text + length, L'&') == text + length) {
+    // The device's way of measuring a run (it has no GetTextExtentPoint32W).
     SIZE size{};
-    GetTextExtentPoint32W(dc, text, length, &size);
+    GetTextExtentExPointW(dc, text, length, 0, nullptr, nullptr, &size);
     return size.cx;
   }
   constexpr UINT kCutting = DT_WORD_ELLIPSIS | DT_END_ELLIPSIS | DT_PATH_ELLIPSIS;
