@@ -149,7 +149,7 @@ TEST(ExpandedListTest, TheNumberFieldNeverPaintsOverTheExpandedList) {
       for (const char* keys : {"6", "{BACK}", "{PASTE:6}"}) {
         SCOPED_TRACE(keys);
         ASSERT_NE(cprog.Ask(keys).find("expanded: yes"), std::string::npos);
-        HWND list = GetDlgItem(dialer, 43295);
+        HWND list = GetDlgItem(dialer, vostarel::kResultListId);
         ASSERT_NE(list, nullptr);
         LONG width = 0;
         const Pixels afterKeys = SettledScreen(dialer, list, width);
