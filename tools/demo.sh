@@ -70,7 +70,7 @@ if [[ $headless == 0 ]]; then
 fi
 
 displayfile=$demo/xvfb.display
-Xvfb -displayfd 3 -screen 0 320x420x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 560x760x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null || true' EXIT
 for _ in $(seq 100); do [[ -s "$displayfile" ]] && break; sleep 0.1; done
@@ -102,6 +102,23 @@ for keys in "${sequences[@]}"; do
   cat "${shot%.png}.txt"
 done
 cp "$demo/bin/dictionaries/hangul-rr.txt" "$demo/bin/Vostarel.txt"
+
+# The highlighted list on a 480 x 640 phone at 192 dpi (cprog reads the
+# resolution when it starts): 김민준 and the other Kims by "kim", 王小明 by
+# its pinyin initials (w-x-m), the +82 contact by its national number.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+for keys in 546 996 0102345; do
+  shot=$demo/shots/large-$keys.png
+  wine "$demo/bin/cprog.exe" --keys "{RESIZE:480,640}$keys" --print --exit-after 9000 \
+    >"${shot%.png}.txt" 2>&1 &
+  phone=$!
+  sleep 7
+  import -window root "$shot"
+  wait "$phone" || true
+  printf '\n== keys %s at 480 x 640, 192 dpi (screenshot %s)\n' "$keys" "$shot"
+  cat "${shot%.png}.txt"
+done
+wine reg delete 'HKCU\Control Panel\Desktop' /v LogPixels /f >/dev/null
 
 # The settings sheet, one page per run, opened from the overlay menu (a
 # tap-and-hold on the number field); the Spelling-table page has no menu
