@@ -26,6 +26,22 @@ void SetLabels(IndexTexts& texts) {
   }
 }
 
+// Stores the first `bookCount` contacts in the address book and the next
+// `simCount` in the SIM.
+void AddBookAndSim(ContactIndex& index, const std::vector<SyntheticContact>& contacts,
+                   size_t bookCount, size_t simCount) {
+  for (size_t i = 0; i < bookCount + simCount; ++i) {
+    const SyntheticContact& c = contacts[i];
+    if (i < bookCount) {
+      ContactNumbers numbers{};
+      for (size_t n = 0; n < c.numbers.size(); ++n) numbers[n * 2] = c.numbers[n].c_str();
+      AddContact(index, static_cast<int32_t>(i), numbers, c.name.c_str());
+    } else {
+      AddSimEntry(index, c.name.c_str(), c.numbers[0].c_str());
+    }
+  }
+}
+
 // Address book, SIM and call log in the proportions 8:1:1, spelled as the
 // installed library spells them (with its Hangul dictionary).
 ContactIndex& IndexOf(size_t entries) {
@@ -43,17 +59,9 @@ ContactIndex& IndexOf(size_t entries) {
   index.AddressBook.Reset(static_cast<uint32_t>(bookCount));
   index.Sim.Reset(static_cast<uint32_t>(simCount));
   index.CallLog.Reset(static_cast<uint32_t>(entries - bookCount - simCount));
-  for (size_t i = 0; i < contacts.size(); ++i) {
-    const SyntheticContact& c = contacts[i];
-    if (i < bookCount) {
-      ContactNumbers numbers{};
-      for (size_t n = 0; n < c.numbers.size(); ++n) numbers[n * 2] = c.numbers[n].c_str();
-      AddContact(index, static_cast<int32_t>(i), numbers, c.name.c_str());
-    } else if (i < bookCount + simCount) {
-      AddSimEntry(index, c.name.c_str(), c.numbers[0].c_str());
-    } else {
-      AddCallLogEntry(index, c.name.c_str(), c.numbers[0].c_str());
-    }
+  AddBookAndSim(index, contacts, bookCount, simCount);
+  for (size_t i = bookCount + simCount; i < contacts.size(); ++i) {
+    AddCallLogEntry(index, contacts[i].name.c_str(), contacts[i].numbers[0].c_str());
   }
   return index;
 }
@@ -75,16 +83,7 @@ ContactIndex& CalledIndexOf(size_t entries) {
   index.AddressBook.Reset(static_cast<uint32_t>(bookCount));
   index.Sim.Reset(static_cast<uint32_t>(simCount));
   index.CallLog.Reset(static_cast<uint32_t>(logCount));
-  for (size_t i = 0; i < bookCount + simCount; ++i) {
-    const SyntheticContact& c = contacts[i];
-    if (i < bookCount) {
-      ContactNumbers numbers{};
-      for (size_t n = 0; n < c.numbers.size(); ++n) numbers[n * 2] = c.numbers[n].c_str();
-      AddContact(index, static_cast<int32_t>(i), numbers, c.name.c_str());
-    } else {
-      AddSimEntry(index, c.name.c_str(), c.numbers[0].c_str());
-    }
-  }
+  AddBookAndSim(index, contacts, bookCount, simCount);
   for (size_t record = 0; record < logCount; ++record) {
     const size_t person = record < 300 ? record : record * 7 % 60;
     const SyntheticContact& called = contacts[person * (bookCount / 300)];

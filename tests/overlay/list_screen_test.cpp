@@ -73,6 +73,18 @@ LONG FirstDifferentLine(const Pixels& a, const Pixels& b, LONG width) {
   return -1;
 }
 
+// A full redraw of the list, once it has settled, changes no pixel of it:
+// nothing painted over it since it was drawn.
+void ExpectFullRedrawChangesNothing(HWND dialer, HWND list) {
+  LONG width = 0;
+  const Pixels afterKeys = SettledScreen(dialer, list, width);
+  ASSERT_FALSE(afterKeys.empty());
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  const Pixels redrawn = SettledScreen(dialer, list, width);
+  EXPECT_EQ(FirstDifferentLine(afterKeys, redrawn, width), -1)
+      << "first pixel line of the list that a full redraw changed";
+}
+
 class ListScreenTest : public ::testing::Test {
  protected:
   OverlayRun run_{VersionMode::kWin2003};
@@ -102,13 +114,7 @@ TEST_F(ListScreenTest, TheScreenShowsWhatDrawingTheWholeListShows) {
       list = GetDlgItem(dialer, vostarel::kResultListId);
       return list != nullptr && IsWindowVisible(list);
     }));
-    LONG width = 0;
-    const Pixels afterKeys = SettledScreen(dialer, list, width);
-    ASSERT_FALSE(afterKeys.empty());
-    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-    const Pixels redrawn = SettledScreen(dialer, list, width);
-    EXPECT_EQ(FirstDifferentLine(afterKeys, redrawn, width), -1)
-        << "first pixel line of the list that a full redraw changed";
+    ExpectFullRedrawChangesNothing(dialer, list);
     cprog.Quit(dialer);
     cprog.Finish();
   }
@@ -151,13 +157,7 @@ TEST(ExpandedListTest, TheNumberFieldNeverPaintsOverTheExpandedList) {
         ASSERT_NE(cprog.Ask(keys).find("expanded: yes"), std::string::npos);
         HWND list = GetDlgItem(dialer, vostarel::kResultListId);
         ASSERT_NE(list, nullptr);
-        LONG width = 0;
-        const Pixels afterKeys = SettledScreen(dialer, list, width);
-        ASSERT_FALSE(afterKeys.empty());
-        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-        const Pixels redrawn = SettledScreen(dialer, list, width);
-        EXPECT_EQ(FirstDifferentLine(afterKeys, redrawn, width), -1)
-            << "first pixel line of the list that a full redraw changed";
+        ExpectFullRedrawChangesNothing(dialer, list);
       }
       cprog.CloseInput();
       cprog.Finish();
