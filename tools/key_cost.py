@@ -121,6 +121,15 @@ class Phone:
         self.work = work
         self.prefix = work / "wineprefix"
         self.env = dict(os.environ, WINEPREFIX=str(self.prefix), WINEDEBUG="-all")
+        # Xvfb starts with no resource database, and Xlib then keeps none:
+        # each time Wine's X driver selects a font into a DC it asks for two
+        # Xft resources, and for each Xlib looks for ~/.Xdefaults and
+        # ~/.Xdefaults-<host> again (two failed opens and a uname). A
+        # desktop session loads its resources when it starts; an empty
+        # resource file gives the phone's X client a database too.
+        resources = work / "x-resources"
+        resources.write_text("", encoding="utf-8")
+        self.env["XENVIRONMENT"] = str(resources)
         self.version = version
         self.wine_theme = wine_theme
         self.xvfb = None
