@@ -184,6 +184,20 @@ void InvalidateRows(HWND list, uint32_t first, uint32_t last) {
   InvalidateRect(list, &rows, TRUE);
 }
 
+// Draws rows first..last again, straight into the list's DC once the list
+// has drawn a row itself (which gives the span it draws rows with). That
+// spares the paint cycle an invalidated rectangle starts (the update region,
+// the caret and the visible region fetched and given back), which costs
+// more than the rows themselves and would follow nearly every key, since
+// the marks of the rows in view change with each digit.
+void RedrawRows(HWND list, const ListScreen& screen, uint32_t first, uint32_t last) {
+  if (screen.RowRight >= screen.RowLeft &&
+      DrawListRowsNow(list, first, last, screen.RowLeft, screen.RowRight)) {
+    return;
+  }
+  InvalidateRows(list, first, last);
+}
+
 // Redraws the rows in view that would now be drawn differently, a run of
 // neighbouring rows at a time.
 void RedrawChangedRows(const DialHelper& helper) {
@@ -208,7 +222,7 @@ void RedrawChangedRows(const DialHelper& helper) {
            !shown.StillShows(row, results, columns.showIndex, columns.showNumber, marking)) {
       ++row;
     }
-    InvalidateRows(list, first, row - 1);
+    RedrawRows(list, helper.Window.Screen, first, row - 1);
   }
 }
 
@@ -317,7 +331,14 @@ void DrawResultRow(DialHelper& helper, const DRAWITEMSTRUCT& item) {
   const RowLook look = LookOfRow(results, item.itemID, item.rcItem.right,
                                  item.rcItem.bottom - item.rcItem.top, columns.showIndex,
                                  columns.showNumber, MarkingOf(helper));
-  helper.Window.Screen.Rows.Record(item.itemID, look);
+  ListScreen& screen = helper.Window.Screen;
+  screen.Rows.Record(item.itemID, look);
+  // The span the list gives a row on the screen (a row drawn into a memory
+  // DC, to be read or printed, may be laid out otherwise).
+  if (GetObjectType(item.hDC) == OBJ_DC) {
+    screen.RowLeft = item.rcItem.left;
+    screen.RowRight = item.rcItem.right;
+  }
   if (!look.HasEntry) return;
   const ContactEntry& entry = *results.Items[item.itemID];
   const bool selected = (item.itemState & ODS_SELECTED) != 0;

@@ -86,4 +86,32 @@ void DrawMarkedText(HDC dc, const RowBox& box, const char16_t* text, uint32_t ma
   SetTextColor(dc, ink.Plain);
 }
 
+bool DrawListRowsNow(HWND list, uint32_t first, uint32_t last, int32_t left, int32_t right) {
+  HDC dc = GetDC(list);
+  if (dc == nullptr) return false;
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+  const HGDIOBJ oldFont = font != nullptr ? SelectObject(dc, font) : nullptr;
+  const COLORREF oldBackground = SetBkColor(dc, ListBackground(list));
+  HWND parent = GetParent(list);
+  const auto id = static_cast<UINT>(GetDlgCtrlID(list));
+  for (uint32_t row = first; row <= last; ++row) {
+    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+    if (!SendMessageW(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds))) continue;
+    // The list's paint erases a row before its parent draws it.
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &bounds, nullptr, 0, nullptr);
+    // Rows draw no focus, so only the selection is told (asking for the
+    // focus would cost a call to the window manager per redraw).
+    const bool selected =
+        (SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+    const UINT itemState = selected ? ODS_SELECTED : 0;
+    const RECT span{left, bounds.top, right, bounds.bottom};
+    DRAWITEMSTRUCT item{ODT_LISTVIEW, id, row, ODA_DRAWENTIRE, itemState, list, dc, span, 0};
+    SendMessageW(parent, WM_DRAWITEM, id, reinterpret_cast<LPARAM>(&item));
+  }
+  SetBkColor(dc, oldBackground);
+  if (oldFont != nullptr) SelectObject(dc, oldFont);
+  ReleaseDC(list, dc);
+  return true;
+}
+
 }  // namespace vostarel

@@ -33,4 +33,10 @@ RowInk InkOfRow(DialerWindowState& state, HDC dc, bool selected);
 void DrawMarkedText(HDC dc, const RowBox& box, const char16_t* text, uint32_t marks,
                     const RowInk& ink);
 
+// Draws rows first..last of the list at once, as its own paint would: each
+// row's bounds erased in the list's colour, then the row, spanning `left` to
+// `right`, through its parent's WM_DRAWITEM with the list's font in the DC.
+// False when the list's DC could not be had (nothing is drawn then).
+bool DrawListRowsNow(HWND list, uint32_t first, uint32_t last, int32_t left, int32_t right);
+
 }  // namespace vostarel

@@ -56,6 +56,8 @@ void ListScreen::Reset(int32_t columnWidth) {
   Place = ListRect{};
   PlacedExpanded = false;
   Rows.Forget();
+  RowLeft = 0;
+  RowRight = -1;
 }
 
 }  // namespace vostarel

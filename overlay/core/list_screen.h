@@ -78,6 +78,11 @@ struct ListScreen {
   ListRect Place{};
   bool PlacedExpanded = false;
   ShownRows Rows;
+  // The left and right edges the list view gives a row it draws (a list
+  // view may offset them from the row's bounds); RowRight < RowLeft until
+  // it has drawn one.
+  int32_t RowLeft = 0;
+  int32_t RowRight = -1;
 
   // A new list window: hidden, no items, one column `columnWidth` wide, not
   // placed, no row drawn.
